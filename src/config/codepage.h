@@ -1,0 +1,11 @@
+// Turns text into the 8-bit bytes of config.txt: one byte per character, "?" for what the code page cannot hold.
+#pragma once
+
+#include <QByteArray>
+#include <QStringView>
+
+// Windows-1252, the code page the bot reads on a western Windows system.
+QByteArray EncodeWindows1252(QStringView text);
+
+// The system's ANSI code page on Windows, Windows-1252 everywhere else (the bot is a Windows program).
+QByteArray EncodeConfigBytes(QStringView text);

@@ -1,0 +1,47 @@
+// Safe writing of config.txt through QSaveFile.
+#include "config/configwriter.h"
+
+#include "config/codepage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QString ConfigFilePath(const QString& folder) {
+    return QDir(folder).filePath(QStringLiteral("config.txt"));
+}
+
+WriteResult WriteConfigFile(const QString& ConfigText, const QString& folder) {
+    const QString path = ConfigFilePath(folder);
+    WriteResult result;
+    result.path = QDir::toNativeSeparators(path);
+
+    QByteArray bytes;
+    bytes.reserve(ConfigText.size() + ConfigText.count(QLatin1Char('\n')) + 2);
+    for (const QStringView piece : QStringView(ConfigText).split(QLatin1Char('\n'))) {
+        bytes += EncodeConfigBytes(piece);
+        bytes += "\r\n";
+    }
+
+    const bool isNew = !QFileInfo::exists(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+#ifdef Q_OS_UNIX
+    // Set on the temporary file, so config.txt is never readable by others, not even for a moment.
+    if (isNew && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        result.error = file.errorString();
+        return result; // the QSaveFile destructor discards the temporary file
+    }
+#else
+    Q_UNUSED(isNew);
+#endif
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}

@@ -1,0 +1,20 @@
+// Turns the window's control table into Qt widgets.
+#pragma once
+
+#include "ui/formlayout.h"
+
+#include <QFont>
+#include <QHash>
+#include <QString>
+
+class QWidget;
+
+// "txtBot_2" for a member of a control array, the plain name otherwise.
+QString ObjectName(const ControlSpec& spec);
+
+// Tahoma 8.25 pt, or the nearest sans-serif where Tahoma is missing.
+QFont FormFont(bool bold);
+
+// Creates every control of FormControls() inside window, with its object name, text, geometry, font, flags and
+// tab order, and returns them by object name.
+QHash<QString, QWidget*> BuildForm(QWidget* window);

@@ -1,0 +1,62 @@
+// The window described as data: every control with its kind, name, text, place in twips, font and tab index.
+#pragma once
+
+#include <span>
+
+namespace twips {
+// 15 twips make one device-independent pixel; Qt scales pixels to the screen.
+constexpr int ToPixels(int twips) {
+    return (twips >= 0 ? twips + 7 : twips - 7) / 15;
+}
+} // namespace twips
+
+// The client area and the button bar's top for the tall pages (steps 0 to 2) and the short ones (3 and 4).
+inline constexpr int kClientWidth = 7215;
+inline constexpr int kTallClientHeight = 5025;
+inline constexpr int kShortClientHeight = 2760;
+inline constexpr int kTallBarTop = 4440;
+inline constexpr int kShortBarTop = 2160;
+
+inline constexpr char kWindowTitle[] = "Qel Configuration Wizard";
+inline constexpr char kWelcomeText[] =
+    "Welcome to the Qel Configuration Wizard.  This wizard will ask you a series of questions, and then use the "
+    "answers to generate a configuration file for a QelBot3.";
+
+enum class ControlKind {
+    Banner,        // white strip across the top; takes the focus first and shows no focus mark
+    Label,         // fixed size, text at the top left
+    TextBox,       // single line
+    EditableCombo, // text may be typed or picked
+    ListCombo,     // only a list entry can be picked
+    CheckBox,
+    Button,
+    Page,      // borderless frame, one per step
+    ButtonBar, // etched frame whose top edge is the separator above the buttons
+    Line,      // one-pixel line in the window-text colour; its geometry is two end points
+};
+
+namespace ControlFlag {
+inline constexpr unsigned Bold = 1;
+inline constexpr unsigned WordWrap = 2;
+inline constexpr unsigned Checked = 4;
+inline constexpr unsigned OneCharacter = 8;
+inline constexpr unsigned DefaultButton = 16;
+inline constexpr unsigned Transparent = 32;
+inline constexpr unsigned WhiteBackground = 64;
+} // namespace ControlFlag
+
+struct ControlSpec {
+    ControlKind kind;
+    const char* name;
+    int index;                    // the member's index in its control array, -1 when it is not in one
+    const char* parent;           // object name of the container, nullptr for the window
+    const char* text;             // caption or preset text, UTF-8
+    int left, top, width, height; // twips, relative to the container; a Line gives x1, y1, x2, y2
+    int tabIndex;                 // -1 for lines, which have none
+    unsigned flags;
+    const char* buddy = nullptr;      // the input a caption label names, for screen readers
+    const char* accessible = nullptr; // an accessible name where the visible text says too little
+};
+
+// Containers come before their contents.
+std::span<const ControlSpec> FormControls();
