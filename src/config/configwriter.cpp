@@ -25,7 +25,9 @@ WriteResult WriteConfigFile(const QString& ConfigText, const QString& folder) {
 
     const bool isNew = !QFileInfo::exists(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a short write (a disk that fills up part way) is seen here instead of passing for success
+    // in the buffered flush inside commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         result.error = file.errorString();
         return result;
     }
@@ -38,7 +40,15 @@ WriteResult WriteConfigFile(const QString& ConfigText, const QString& folder) {
 #else
     Q_UNUSED(isNew);
 #endif
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            result.error = file.errorString();
+            return result;
+        }
+        done += written;
+    }
+    if (!file.commit()) {
         result.error = file.errorString();
         return result;
     }

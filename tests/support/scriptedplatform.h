@@ -1,0 +1,50 @@
+// A platform for tests: answers message boxes from a script, records them, and lives in a temporary folder.
+#pragma once
+
+#include "ui/platform.h"
+
+#include <QList>
+#include <QPointer>
+#include <QQueue>
+#include <QTemporaryDir>
+#include <QWidget>
+
+struct RecordedBox {
+    QString text;
+    QString title;
+    int style = 0;
+    QPointer<QWidget> focus;     // the window's focus widget when the box opened
+    QPointer<QWidget> shownPage; // the page visible when the box opened, if any
+};
+
+// Starting a program is the real one; everything else is scripted.
+class ScriptedPlatform final : public Platform {
+public:
+    ScriptedPlatform();
+
+    // Queues the answer for the next message box. A box that nobody queued an answer for fails the test.
+    void answer(int reply) { m_answers.enqueue(reply); }
+    // Lets the platform see the window's focus and pages when a box opens.
+    void watch(QWidget* window) { m_window = window; }
+    bool allAnswersUsed() const { return m_answers.isEmpty(); }
+
+    int MsgBox(const QString& text, const QString& title, int style) override;
+    QString ExecutableFolder() const override { return m_folder.path(); }
+    bool StartProgram(const QString& program, const QString& workingFolder, int windowStyle, QString& error) override;
+    void EndProgram() override { ++endCalls; }
+
+    QList<RecordedBox> boxes;
+    struct Start {
+        QString program;
+        QString workingFolder;
+        int windowStyle = 0;
+    };
+    QList<Start> starts;
+    int endCalls = 0;
+
+private:
+    QTemporaryDir m_folder;
+    QQueue<int> m_answers;
+    QPointer<QWidget> m_window;
+    QtPlatform m_real;
+};
