@@ -146,6 +146,10 @@ QHash<QString, QWidget*> BuildForm(QWidget* window) {
             widget->setGeometry(PixelRect(spec.left, spec.top, spec.width, spec.height));
         if (spec.flags & ControlFlag::Bold)
             widget->setFont(bold);
+        if (auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap()) {
+            // Fonts other than Tahoma can need a pixel more for the last line's descenders; there is room below.
+            label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+        }
         if (spec.accessible)
             widget->setAccessibleName(QString::fromUtf8(spec.accessible));
         if (auto* label = qobject_cast<QLabel*>(widget)) {
