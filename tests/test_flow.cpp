@@ -98,7 +98,8 @@ private Q_SLOTS:
         wizard.click(QStringLiteral("cmdNext"));
         wizard.click(QStringLiteral("cmdBack"));
         QCOMPARE(wizard.text(QStringLiteral("lblWelcome")).count(QStringLiteral("Please click Next to continue.")), 1);
-        QVERIFY(wizard.text(QStringLiteral("lblWelcome")).endsWith(QStringLiteral("QelBot3.\r\n\r\nPlease click Next to continue.")));
+        QVERIFY(wizard.text(QStringLiteral("lblWelcome"))
+                    .endsWith(QStringLiteral("QelBot3.\r\n\r\nPlease click Next to continue.")));
     }
 
     void cancelAsksAndEndsOnlyOnYes_data() {
@@ -144,7 +145,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("help");
         QTest::newRow("username") << 0
-                                  << QStringLiteral("This is the username that the bot will use to connect to Battle.Net.");
+                                  << QStringLiteral(
+                                         "This is the username that the bot will use to connect to Battle.Net.");
         QTest::newRow("password") << 1 << QStringLiteral("This is the password for the Battle.Net username.");
         QTest::newRow("server") << 2
                                 << QStringLiteral("This is the Battle.Net server which the bot will connect to.  "
@@ -155,8 +157,9 @@ private Q_SLOTS:
         QTest::newRow("client") << 4
                                 << QStringLiteral("This is the game that the bot will pretend to be when it "
                                                   "connects to Battle.Net.");
-        QTest::newRow("home channel")
-            << 5 << QStringLiteral("This is the channel the bot will join when it connects to Battle.Net.");
+        QTest::newRow("home channel") << 5
+                                      << QStringLiteral(
+                                             "This is the channel the bot will join when it connects to Battle.Net.");
         QTest::newRow("display") << 6
                                  << QStringLiteral("Check this box and Qel will open a window that shows the channel "
                                                    "the bot is in.");
@@ -259,7 +262,7 @@ private Q_SLOTS:
         QCOMPARE(wizard.platform.boxes.size(), 1);
         QCOMPARE(wizard.platform.boxes[0].style, 36);
 
-        QTest::keyClick(server, Qt::Key_Return); // to the Generate page
+        QTest::keyClick(server, Qt::Key_Return);                      // to the Generate page
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Generate
         QCOMPARE(wizard.window.CurrentStep, 4);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -275,7 +278,7 @@ private Q_SLOTS:
         wizard.fillBot(WizardDriver::SampleBot());
         wizard.click(QStringLiteral("cmdNext"));
         wizard.click(QStringLiteral("cmdNext"));
-        QDir::setCurrent(QDir::tempPath()); // not the bot's folder
+        QDir::setCurrent(QDir::tempPath());      // not the bot's folder
         wizard.click(QStringLiteral("cmdNext")); // Done
 
         QCOMPARE(wizard.platform.starts.size(), 1);
@@ -316,8 +319,8 @@ private Q_SLOTS:
         const RecordedBox& box = wizard.platform.boxes[0];
         QCOMPARE(box.style, 16);
         QCOMPARE(box.title, kTitle);
-        QVERIFY2(box.text.contains(QDir::toNativeSeparators(wizard.platform.ExecutableFolder() +
-                                                             QStringLiteral("/QelBot3.exe"))),
+        QVERIFY2(box.text.contains(
+                     QDir::toNativeSeparators(wizard.platform.ExecutableFolder() + QStringLiteral("/QelBot3.exe"))),
                  qPrintable(box.text));
         QVERIFY2(box.text.contains(QStringLiteral("No such file")), qPrintable(box.text)); // the system's reason
         QCOMPARE(wizard.platform.endCalls, 1);

@@ -139,12 +139,12 @@ private Q_SLOTS:
         WizardDriver wizard;
         wizard.reachBotPage();
         const QStringList expected{
-            QStringLiteral("txtBot_0"),  QStringLiteral("txtBot_1"),  QStringLiteral("cmbServer"),
-            QStringLiteral("txtBot_2"),  QStringLiteral("cmbClient"), QStringLiteral("txtBot_3"),
+            QStringLiteral("txtBot_0"),   QStringLiteral("txtBot_1"),  QStringLiteral("cmbServer"),
+            QStringLiteral("txtBot_2"),   QStringLiteral("cmbClient"), QStringLiteral("txtBot_3"),
             QStringLiteral("chkDisplay"), QStringLiteral("cmdInfo_0"), QStringLiteral("cmdInfo_1"),
-            QStringLiteral("cmdInfo_2"), QStringLiteral("cmdInfo_3"), QStringLiteral("cmdInfo_4"),
-            QStringLiteral("cmdInfo_5"), QStringLiteral("cmdInfo_6"), QStringLiteral("Picture1"),
-            QStringLiteral("cmdCancel"), QStringLiteral("cmdBack"),   QStringLiteral("cmdNext"),
+            QStringLiteral("cmdInfo_2"),  QStringLiteral("cmdInfo_3"), QStringLiteral("cmdInfo_4"),
+            QStringLiteral("cmdInfo_5"),  QStringLiteral("cmdInfo_6"), QStringLiteral("Picture1"),
+            QStringLiteral("cmdCancel"),  QStringLiteral("cmdBack"),   QStringLiteral("cmdNext"),
             QStringLiteral("txtBot_0")};
         wizard.edit(QStringLiteral("txtBot_0"))->setFocus();
         QStringList visited{FocusName()};
@@ -164,14 +164,15 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << FocusName();
         }
-        QCOMPARE(visited, (QStringList{QStringLiteral("cmdCancel"), QStringLiteral("cmdBack"),
-                                       QStringLiteral("cmdNext"), QStringLiteral("txtMaster"),
-                                       QStringLiteral("txtTrigger")}));
+        QCOMPARE(visited,
+                 (QStringList{QStringLiteral("cmdCancel"), QStringLiteral("cmdBack"), QStringLiteral("cmdNext"),
+                              QStringLiteral("txtMaster"), QStringLiteral("txtTrigger")}));
     }
 
     void captionsNameTheirInputsForScreenReaders() {
         WizardDriver wizard;
-        QCOMPARE(wizard.find<QLabel>(QStringLiteral("lblGlobalCap_3"))->buddy(), wizard.find(QStringLiteral("txtBot_0")));
+        QCOMPARE(wizard.find<QLabel>(QStringLiteral("lblGlobalCap_3"))->buddy(),
+                 wizard.find(QStringLiteral("txtBot_0")));
         QCOMPARE(wizard.find<QLabel>(QStringLiteral("lblGlobalCap_1"))->buddy(),
                  wizard.find(QStringLiteral("txtTrigger")));
         QCOMPARE(wizard.find(QStringLiteral("cmdInfo_3"))->accessibleName(), QStringLiteral("Help: CD-Key"));

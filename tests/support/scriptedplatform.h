@@ -29,7 +29,11 @@ public:
     bool allAnswersUsed() const { return m_answers.isEmpty(); }
 
     int MsgBox(const QString& text, const QString& title, int style) override;
-    QString ExecutableFolder() const override { return m_folder.path(); }
+    // The executable's folder is a fresh temporary folder unless a test points it elsewhere.
+    void setExecutableFolder(const QString& folder) { m_folderOverride = folder; }
+    QString ExecutableFolder() const override {
+        return m_folderOverride.isEmpty() ? m_folder.path() : m_folderOverride;
+    }
     bool StartProgram(const QString& program, const QString& workingFolder, int windowStyle, QString& error) override;
     void EndProgram() override { ++endCalls; }
 
@@ -44,6 +48,7 @@ public:
 
 private:
     QTemporaryDir m_folder;
+    QString m_folderOverride;
     QQueue<int> m_answers;
     QPointer<QWidget> m_window;
     QtPlatform m_real;

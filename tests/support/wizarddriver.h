@@ -70,8 +70,13 @@ struct WizardDriver {
         bool display = true;
     };
     static Bot SampleBot(const QString& name = QStringLiteral("bot1")) {
-        return {name,        QStringLiteral("secret"), QStringLiteral("useast.battle.net"), QStringLiteral("ABCD-1234"),
-                QStringLiteral("Brood War"), QStringLiteral("op home"), true};
+        return {name,
+                QStringLiteral("secret"),
+                QStringLiteral("useast.battle.net"),
+                QStringLiteral("ABCD-1234"),
+                QStringLiteral("Brood War"),
+                QStringLiteral("op home"),
+                true};
     }
 
     // Fills the bot page: server typed, client picked from its list.
