@@ -8,7 +8,7 @@ packages=(
     libgl-dev                   # OpenGL headers that Qt's CMake files look for
     libbenchmark-dev            # Google Benchmark, for bench/
     clang-format                # the formatting check
-    fontconfig fonts-dejavu-core # a font for the window and the text-fit test
+    fontconfig fonts-dejavu-core fonts-dejavu-extra # DejaVu Sans Condensed stands in for Tahoma
 )
 
 missing=()

@@ -243,6 +243,25 @@ private Q_SLOTS:
             QCOMPARE(wizard.window.Bots.value(0).Server, QStringLiteral("my.own.server"));
     }
 
+    // After Enter in a box, typing goes on in the first box of the next page, or Enter goes on pressing Next.
+    void keyboardUserContinuesOnTheNextPage() {
+        WizardDriver wizard;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        wizard.edit(QStringLiteral("txtMaster"))->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("owner"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), wizard.edit(QStringLiteral("txtBot_0")));
+        for (int i = 0; i < 5; ++i)
+            wizard.platform.answer(MsgBoxAnswer::Ok);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // warns of the empty boxes and server
+        QCOMPARE(wizard.window.CurrentStep, 3);
+        QCOMPARE(QApplication::focusWidget(), wizard.find(QStringLiteral("Picture1")));
+        wizard.platform.answer(MsgBoxAnswer::No);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(wizard.platform.boxes.size(), 6);
+        QCOMPARE(wizard.platform.boxes.last().style, 36);
+    }
+
     void enterOnAFocusedButtonPressesThatButton() {
         WizardDriver wizard;
         wizard.click(QStringLiteral("cmdNext"));

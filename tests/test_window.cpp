@@ -111,8 +111,14 @@ private Q_SLOTS:
             const QFontMetrics metrics(widget->font());
             QSize needed;
             if (auto* label = qobject_cast<QLabel*>(widget)) {
-                // A label that had to grow for its text must still lie inside its page.
+                // A page text that had to grow must still lie inside its page, clear of the controls beside it.
                 QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(label->objectName()));
+                if (label->wordWrap()) {
+                    for (QWidget* sibling : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                        QVERIFY2(sibling == label || !sibling->geometry().intersects(label->geometry()),
+                                 qPrintable(label->objectName() + QStringLiteral(" covers ") + sibling->objectName()));
+                    }
+                }
                 const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
                 needed = metrics.boundingRect(QRect(0, 0, label->width(), 10000), flags, label->text()).size();
             } else if (auto* button = qobject_cast<QPushButton*>(widget)) {

@@ -119,7 +119,10 @@ QString ObjectName(const ControlSpec& spec) {
 
 QFont FormFont(bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    // DejaVu Sans Condensed is close to Tahoma's widths; plain DejaVu Sans, which fontconfig would pick, is wide
+    // enough to push page texts onto an extra line.
+    font.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);

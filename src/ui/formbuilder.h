@@ -12,7 +12,7 @@ class QWidget;
 // "txtBot_2" for a member of a control array, the plain name otherwise.
 QString ObjectName(const ControlSpec& spec);
 
-// Tahoma 8.25 pt, or the nearest sans-serif where Tahoma is missing.
+// Tahoma 8.25 pt, or DejaVu Sans Condensed where Tahoma is missing.
 QFont FormFont(bool bold);
 
 // Creates every control of FormControls() inside window, with its object name, text, geometry, font, flags and

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTitle = QString::fromLatin1(kWindowTitle);
@@ -60,6 +62,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     setWindowTitle(kTitle);
 
     const QHash<QString, QWidget*> controls = BuildForm(this);
+    Picture1 = Control<QWidget>(controls, QStringLiteral("Picture1"));
     lblStep = Control<QLabel>(controls, QStringLiteral("lblStep"));
     lblWelcome = Control<QLabel>(controls, QStringLiteral("lblWelcome"));
     BindArray(fraBody, controls, "fraBody");
@@ -90,7 +93,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     installEventFilter(this);
 
     Form_Load();
-    Control<QWidget>(controls, QStringLiteral("Picture1"))->setFocus();
+    Picture1->setFocus();
 }
 
 void frmMain::Form_Load() {
@@ -116,6 +119,8 @@ void frmMain::ShowStep(qint32 step) {
     if (step < 0 || step >= static_cast<qint32>(fraBody.size()))
         return;
 
+    const bool focusWasOnPage =
+        std::any_of(fraBody.begin(), fraBody.end(), [this](QFrame* page) { return page->isAncestorOf(focusWidget()); });
     for (QFrame* page : fraBody)
         page->hide();
     if (step > 2) {
@@ -148,6 +153,24 @@ void frmMain::ShowStep(qint32 step) {
         CurrentStep = step;
         lblStep->setText(StepTitles[step]);
     }
+    if (focusWasOnPage)
+        PlaceFocusOnShownPage();
+}
+
+// Hiding the page that held the focus leaves it wherever Qt's focus chain lands. A keyboard user continues in the
+// first box of the page now shown, or on the banner where the page has no box, so that Enter presses Next.
+void frmMain::PlaceFocusOnShownPage() {
+    const auto shown =
+        std::find_if(fraBody.begin(), fraBody.end(), [this](QFrame* page) { return page->isVisibleTo(this); });
+    if (shown == fraBody.end() || (*shown)->isAncestorOf(focusWidget()))
+        return;
+    for (QWidget* box : {static_cast<QWidget*>(txtMaster), static_cast<QWidget*>(txtBot[0])}) {
+        if ((*shown)->isAncestorOf(box)) {
+            box->setFocus();
+            return;
+        }
+    }
+    Picture1->setFocus();
 }
 
 void frmMain::SetClientHeight(int clientHeight, int barTop) {

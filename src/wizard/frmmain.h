@@ -59,9 +59,11 @@ private:
     int Message(const QString& text, int style);
     void DropPageBot();
     void SetClientHeight(int clientHeight, int barTop);
+    void PlaceFocusOnShownPage();
 
     Platform& m_platform;
 
+    QWidget* Picture1 = nullptr;
     QLabel* lblStep = nullptr;
     QLabel* lblWelcome = nullptr;
     std::array<QFrame*, 5> fraBody{};
