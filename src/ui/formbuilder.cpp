@@ -21,26 +21,26 @@ QRect PixelRect(int left, int top, int width, int height) {
     return QRect(x, y, twips::ToPixels(left + width) - x, twips::ToPixels(top + height) - y);
 }
 
-QWidget* MakeLine(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeLine(const ControlRow& row, QWidget* parent) {
     auto* line = new QFrame(parent);
-    const bool horizontal = spec.top == spec.height;
+    const bool horizontal = row.top == row.height;
     line->setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
-    const int x = twips::ToPixels(std::min(spec.left, spec.width));
-    const int y = twips::ToPixels(std::min(spec.top, spec.height));
-    const int length = horizontal ? twips::ToPixels(std::max(spec.left, spec.width)) - x
-                                  : twips::ToPixels(std::max(spec.top, spec.height)) - y;
+    const int x = twips::ToPixels(std::min(row.left, row.width));
+    const int y = twips::ToPixels(std::min(row.top, row.height));
+    const int length = horizontal ? twips::ToPixels(std::max(row.left, row.width)) - x
+                                  : twips::ToPixels(std::max(row.top, row.height)) - y;
     line->setGeometry(horizontal ? QRect(x, y, length, 1) : QRect(x, y, 1, length));
     return line;
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(spec.flags & ControlFlag::WordWrap);
-    if (spec.flags & ControlFlag::WhiteBackground) {
+    label->setWordWrap(row.flags & ControlFlag::WordWrap);
+    if (row.flags & ControlFlag::WhiteBackground) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, Qt::white);
         label->setPalette(palette);
@@ -49,9 +49,9 @@ QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
     return label;
 }
 
-QWidget* MakeCombo(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeCombo(const ControlRow& row, QWidget* parent) {
     auto* combo = new QComboBox(parent);
-    if (spec.kind == ControlKind::EditableCombo) {
+    if (row.kind == ControlKind::EditableCombo) {
         combo->setEditable(true);
         // Enter must not add the typed text to the list, and completion must not change what was typed.
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -60,9 +60,9 @@ QWidget* MakeCombo(const ControlSpec& spec, QWidget* parent) {
     return combo;
 }
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case ControlKind::Banner: {
         auto* banner = new QWidget(parent);
         banner->setBackgroundRole(QPalette::Base);
@@ -71,25 +71,25 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
         return banner;
     }
     case ControlKind::Label:
-        return MakeLabel(spec, parent);
+        return MakeLabel(row, parent);
     case ControlKind::TextBox: {
         auto* edit = new QLineEdit(text, parent);
-        if (spec.flags & ControlFlag::OneCharacter)
+        if (row.flags & ControlFlag::OneCharacter)
             edit->setMaxLength(1);
         return edit;
     }
     case ControlKind::EditableCombo:
     case ControlKind::ListCombo:
-        return MakeCombo(spec, parent);
+        return MakeCombo(row, parent);
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(text, parent);
-        box->setChecked(spec.flags & ControlFlag::Checked);
+        box->setChecked(row.flags & ControlFlag::Checked);
         return box;
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(text, parent);
         button->setAutoDefault(false);
-        button->setDefault(spec.flags & ControlFlag::DefaultButton);
+        button->setDefault(row.flags & ControlFlag::DefaultButton);
         return button;
     }
     case ControlKind::Page:
@@ -100,7 +100,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
         return bar;
     }
     case ControlKind::Line:
-        return MakeLine(spec, parent);
+        return MakeLine(row, parent);
     }
     return nullptr;
 }
@@ -112,9 +112,9 @@ bool TakesFocus(ControlKind kind) {
 
 } // namespace
 
-QString ObjectName(const ControlSpec& spec) {
-    const QString name = QString::fromLatin1(spec.name);
-    return spec.index < 0 ? name : name + QLatin1Char('_') + QString::number(spec.index);
+QString ObjectName(const ControlRow& row) {
+    const QString name = QString::fromLatin1(row.name);
+    return row.index < 0 ? name : name + QLatin1Char('_') + QString::number(row.index);
 }
 
 QFont FormFont(bool bold) {
@@ -137,32 +137,32 @@ QHash<QString, QWidget*> BuildForm(QWidget* window) {
     std::vector<std::pair<int, QWidget*>> focusOrder;
     std::vector<std::pair<QLabel*, const char*>> buddies;
 
-    for (const ControlSpec& spec : FormControls()) {
-        QWidget* parent = spec.parent ? controls.value(QString::fromLatin1(spec.parent)) : window;
+    for (const ControlRow& row : FormControls()) {
+        QWidget* parent = row.parent ? controls.value(QString::fromLatin1(row.parent)) : window;
         Q_ASSERT(parent);
-        QWidget* widget = MakeControl(spec, parent);
-        const QString name = ObjectName(spec);
+        QWidget* widget = MakeControl(row, parent);
+        const QString name = ObjectName(row);
         widget->setObjectName(name);
-        if (spec.index >= 0)
-            widget->setProperty("index", spec.index);
-        if (spec.kind != ControlKind::Line)
-            widget->setGeometry(PixelRect(spec.left, spec.top, spec.width, spec.height));
-        if (spec.flags & ControlFlag::Bold)
+        if (row.index >= 0)
+            widget->setProperty("index", row.index);
+        if (row.kind != ControlKind::Line)
+            widget->setGeometry(PixelRect(row.left, row.top, row.width, row.height));
+        if (row.flags & ControlFlag::Bold)
             widget->setFont(bold);
         if (auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap()) {
             // Fonts other than Tahoma can need a pixel more for the last line's descenders; there is room below.
             label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
         }
-        if (spec.accessible)
-            widget->setAccessibleName(QString::fromUtf8(spec.accessible));
+        if (row.accessible)
+            widget->setAccessibleName(QString::fromUtf8(row.accessible));
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             // Caption labels reach under their inputs; the inputs stay on top.
             label->lower();
-            if (spec.buddy)
-                buddies.emplace_back(label, spec.buddy);
+            if (row.buddy)
+                buddies.emplace_back(label, row.buddy);
         }
-        if (TakesFocus(spec.kind))
-            focusOrder.emplace_back(spec.tabIndex, widget);
+        if (TakesFocus(row.kind))
+            focusOrder.emplace_back(row.tabIndex, widget);
         controls.insert(name, widget);
     }
 

@@ -10,7 +10,7 @@
 class QWidget;
 
 // "txtBot_2" for a member of a control array, the plain name otherwise.
-QString ObjectName(const ControlSpec& spec);
+QString ObjectName(const ControlRow& row);
 
 // Tahoma 8.25 pt, or DejaVu Sans Condensed where Tahoma is missing.
 QFont FormFont(bool bold);

@@ -45,7 +45,7 @@ inline constexpr unsigned Transparent = 32;
 inline constexpr unsigned WhiteBackground = 64;
 } // namespace ControlFlag
 
-struct ControlSpec {
+struct ControlRow {
     ControlKind kind;
     const char* name;
     int index;                    // the member's index in its control array, -1 when it is not in one
@@ -59,4 +59,4 @@ struct ControlSpec {
 };
 
 // Containers come before their contents.
-std::span<const ControlSpec> FormControls();
+std::span<const ControlRow> FormControls();

@@ -4,12 +4,26 @@
 #include "scriptedplatform.h"
 #include "wizard/frmmain.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The worked example of config.txt for one bot, written by hand.
+inline QByteArray Golden() {
+    return ReadAll(QStringLiteral(QEL_TEST_DATA "/one_bot.txt"));
+}
 
 struct WizardDriver {
     ScriptedPlatform platform;
@@ -26,69 +40,87 @@ struct WizardDriver {
     template <typename T = QWidget> T* find(const QString& name) const {
         auto* widget = window.findChild<T*>(name);
         if (!widget)
-            QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+            QTest::qFail(qPrintable(u"no control named "_s + name), __FILE__, __LINE__);
         return widget;
     }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
-    QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
     QComboBox* combo(const QString& name) const { return find<QComboBox>(name); }
-    QCheckBox* check(const QString& name) const { return find<QCheckBox>(name); }
     QString text(const QString& name) const { return find<QLabel>(name)->text(); }
+    QString nextCaption() const { return find<QPushButton>(u"cmdNext"_s)->text(); }
 
-    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void click(const QString& name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    void next() { click(u"cmdNext"_s); }
+    void back() { click(u"cmdBack"_s); }
+    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    // Queues OK for the next count message boxes.
+    void ok(int count = 1) {
+        for (int i = 0; i < count; ++i)
+            platform.answer(MsgBoxAnswer::Ok);
+    }
 
     // The page frames that a person can see; exactly one on every step.
     QStringList visiblePages() const {
         QStringList pages;
         for (int i = 0; i < 5; ++i) {
-            const QString name = QStringLiteral("fraBody_%1").arg(i);
-            if (find(name)->isVisible())
-                pages << name;
+            if (find(u"fraBody_%1"_s.arg(i))->isVisible())
+                pages << u"fraBody_%1"_s.arg(i);
         }
         return pages;
     }
 
-    // Types into a box as a person would: select what is there, then type over it.
-    void type(QWidget* box, const QString& text) {
+    // Types over what a box holds, as a person would.
+    void type(const QString& name, const QString& text) {
+        QComboBox* combo = window.findChild<QComboBox*>(name);
+        QWidget* box = combo ? static_cast<QWidget*>(combo->lineEdit()) : find(name);
         box->setFocus();
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty())
-            QTest::keyClick(box, Qt::Key_Delete);
-        else
-            QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
     }
 
     // Fills the Global Settings page and goes on to the bot page.
-    void reachBotPage(const QString& master = QStringLiteral("owner")) {
-        click(QStringLiteral("cmdNext"));
-        type(edit(QStringLiteral("txtMaster")), master);
-        click(QStringLiteral("cmdNext"));
+    void reachBotPage(const QString& master = u"owner"_s) {
+        next();
+        type(u"txtMaster"_s, master);
+        next();
     }
 
     struct Bot {
         QString username, password, server, cdKey, client, homeChannel;
         bool display = true;
     };
-    static Bot SampleBot(const QString& name = QStringLiteral("bot1")) {
-        return {name,
-                QStringLiteral("secret"),
-                QStringLiteral("useast.battle.net"),
-                QStringLiteral("ABCD-1234"),
-                QStringLiteral("Brood War"),
-                QStringLiteral("op home"),
+    static Bot SampleBot(const QString& name = u"bot1"_s) {
+        return {name, u"secret"_s, u"useast.battle.net"_s, u"ABCD-1234"_s, u"Brood War"_s, u"op home"_s, true};
+    }
+    // The bot of the golden file, typed with dashes and a blank in its CD-key.
+    static Bot ExampleBot() {
+        return {u"examplebot"_s,
+                u"examplepass"_s,
+                u"useast.battle.net"_s,
+                u"1234-5678 90123"_s,
+                u"StarCraft"_s,
+                u"examplechannel"_s,
                 true};
     }
 
-    // Fills the bot page: server typed, client picked from its list.
+    // Fills the bot page: the server typed, the client picked from its list.
     void fillBot(const Bot& bot) {
-        type(edit(QStringLiteral("txtBot_0")), bot.username);
-        type(edit(QStringLiteral("txtBot_1")), bot.password);
-        type(combo(QStringLiteral("cmbServer"))->lineEdit(), bot.server);
-        type(edit(QStringLiteral("txtBot_2")), bot.cdKey);
-        combo(QStringLiteral("cmbClient"))->setCurrentIndex(combo(QStringLiteral("cmbClient"))->findText(bot.client));
-        type(edit(QStringLiteral("txtBot_3")), bot.homeChannel);
-        check(QStringLiteral("chkDisplay"))->setChecked(bot.display);
+        type(u"txtBot_0"_s, bot.username);
+        type(u"txtBot_1"_s, bot.password);
+        type(u"cmbServer"_s, bot.server);
+        type(u"txtBot_2"_s, bot.cdKey);
+        combo(u"cmbClient"_s)->setCurrentIndex(combo(u"cmbClient"_s)->findText(bot.client));
+        type(u"txtBot_3"_s, bot.homeChannel);
+        find<QCheckBox>(u"chkDisplay"_s)->setChecked(bot.display);
     }
 
-    QString configPath() const { return platform.ExecutableFolder() + QStringLiteral("/config.txt"); }
+    // From the start to the Finished page with one bot: Next, Next, Next, Generate.
+    void generate(const Bot& bot = ExampleBot()) {
+        reachBotPage(u"exampleowner"_s);
+        fillBot(bot);
+        next();
+        next();
+    }
+
+    QString configPath() const { return platform.ExecutableFolder() + u"/config.txt"_s; }
 };
