@@ -32,8 +32,14 @@ char Windows1252Byte(char32_t codePoint) {
 }
 
 #ifdef Q_OS_WIN
-// One code point through the ANSI code page; anything that needs a replacement, a best-fit guess or more
-// than one byte (a double-byte code page) is written as "?".
+// True when the ANSI code page has one byte per character. A double-byte or UTF-8 system code page cannot give
+// the bot its one byte a character, so such systems get Windows-1252 instead.
+bool AnsiIsSingleByte() {
+    CPINFO info{};
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1;
+}
+
+// One code point through the ANSI code page; anything that needs a replacement or a best-fit guess is "?".
 char AnsiByte(char32_t codePoint) {
     wchar_t units[2];
     int count = 1;
@@ -69,7 +75,8 @@ QByteArray EncodeWindows1252(QStringView text) {
 
 QByteArray EncodeConfigBytes(QStringView text) {
 #ifdef Q_OS_WIN
-    return Encode(text, AnsiByte);
+    static const bool singleByte = AnsiIsSingleByte();
+    return singleByte ? Encode(text, AnsiByte) : EncodeWindows1252(text);
 #else
     return EncodeWindows1252(text);
 #endif

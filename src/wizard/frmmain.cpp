@@ -152,6 +152,7 @@ void frmMain::ShowStep(qint32 step) {
     if (accepted) {
         CurrentStep = step;
         lblStep->setText(StepTitles[step]);
+        Picture1->setAccessibleDescription(StepTitles[step]); // read out with the banner, which takes the focus
     }
     if (focusWasOnPage)
         PlaceFocusOnShownPage();
