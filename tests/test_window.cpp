@@ -30,6 +30,7 @@ private Q_SLOTS:
                  "use the answers to generate a configuration file for a QelBot3.\r\n\r\nPlease click Next to "
                  "continue."_s);
         QCOMPARE(QApplication::focusWidget(), wizard.find(u"Picture1"_s)); // so Enter presses Next at once
+        QCOMPARE(w.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
 
         wizard.type(u"txtTrigger"_s, u"ab"_s);
         QCOMPARE(wizard.edit(u"txtTrigger"_s)->text(), u"a"_s);              // one character at most

@@ -6,6 +6,7 @@
 #include "ui/formbuilder.h"
 #include "ui/formlayout.h"
 #include "ui/platform.h"
+#include "ui/programicon.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,6 +61,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     , m_platform(platform) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
+    setWindowIcon(ProgramIcon());
 
     const QHash<QString, QWidget*> controls = BuildForm(this);
     Picture1 = Control<QWidget>(controls, QStringLiteral("Picture1"));
