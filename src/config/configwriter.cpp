@@ -7,12 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-QString ConfigFilePath(const QString& folder) {
-    return QDir(folder).filePath(QStringLiteral("config.txt"));
-}
-
 WriteResult WriteConfigFile(const QString& ConfigText, const QString& folder) {
-    const QString path = ConfigFilePath(folder);
+    const QString path = QDir(folder).filePath(QStringLiteral("config.txt"));
     WriteResult result;
     result.path = QDir::toNativeSeparators(path);
 

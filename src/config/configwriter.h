@@ -9,9 +9,6 @@ struct WriteResult {
     QString error; // the system's reason when ok is false
 };
 
-// The path of config.txt in folder.
-QString ConfigFilePath(const QString& folder);
-
 // Cuts ConfigText at every line feed and writes each piece followed by CR LF, so a document that ends in a
 // line feed ends the file with CR LF CR LF. The bytes go to a temporary file in the same folder that replaces
 // config.txt only once it is complete; on failure the old file is untouched and the temporary file removed.
