@@ -11,7 +11,7 @@ using namespace ControlFlag;
 constexpr std::array kControls{
     // Banner, step title and the line under them.
     ControlRow{K::Banner, "Picture1", -1, nullptr, "", 0, 0, 8775, 825, 0, 0, nullptr, kWindowTitle},
-    ControlRow{K::Label, "Label1", -1, "Picture1", kWindowTitle, 240, 120, 2415, 255, 1, Bold | Transparent},
+    ControlRow{K::Label, "Label1", -1, "Picture1", kWindowTitle, 240, 120, 2415, 255, 1, Bold},
     ControlRow{K::Label, "lblStep", -1, "Picture1", "Welcome", 405, 375, 3375, 255, 2, WhiteBackground},
     ControlRow{K::Line, "Line2", -1, nullptr, "", -5, 828, 8100, 828, -1, 0},
 

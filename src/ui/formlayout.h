@@ -41,8 +41,7 @@ inline constexpr unsigned WordWrap = 2;
 inline constexpr unsigned Checked = 4;
 inline constexpr unsigned OneCharacter = 8;
 inline constexpr unsigned DefaultButton = 16;
-inline constexpr unsigned Transparent = 32;
-inline constexpr unsigned WhiteBackground = 64;
+inline constexpr unsigned WhiteBackground = 32; // labels are otherwise see-through, as on the banner
 } // namespace ControlFlag
 
 struct ControlRow {

@@ -26,7 +26,6 @@ public:
     void answer(int reply) { m_answers.enqueue(reply); }
     // Lets the platform see the window's focus and pages when a box opens.
     void watch(QWidget* window) { m_window = window; }
-    bool allAnswersUsed() const { return m_answers.isEmpty(); }
 
     int MsgBox(const QString& text, const QString& title, int style) override;
     // The executable's folder is a fresh temporary folder unless a test points it elsewhere.
