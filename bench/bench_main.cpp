@@ -2,7 +2,7 @@
 #include "config/codepage.h"
 #include "config/configformat.h"
 #include "ui/platform.h"
-#include "wizard/frmmain.h"
+#include "wizard/wizardwindow.h"
 
 #include <QApplication>
 
@@ -10,28 +10,24 @@
 
 namespace {
 
-BotRecord SampleBot(int n) {
-    BotRecord bot;
-    bot.Username = QStringLiteral("bot%1").arg(n);
-    bot.Password = QStringLiteral("secret");
-    bot.Server = QStringLiteral("useast.battle.net");
-    bot.Display = kTrue;
-    AssignClient(bot, QStringLiteral("SEXP"));
-    bot.CommandSet = QStringLiteral("default");
-    bot.CDKey = QStringLiteral("1234567890123");
-    bot.HomeChannel = QStringLiteral("op home");
-    bot.Register = bot.Username;
-    return bot;
+BotRecord sampleBot(int n) {
+    const QString name = QStringLiteral("bot%1").arg(n);
+    return {name,
+            QStringLiteral("secret"),
+            QStringLiteral("useast.battle.net"),
+            true,
+            QStringLiteral("SEXP"),
+            QStringLiteral("1234567890123"),
+            QStringLiteral("op home"),
+            name};
 }
 
 void GenerateAndEncode(benchmark::State& state) {
     QList<BotRecord> bots;
     for (int i = 0; i < state.range(0); ++i)
-        bots.append(SampleBot(i));
+        bots.append(sampleBot(i));
     for (auto _ : state) {
-        QString text;
-        GenerateConfig(text, QStringLiteral("owner"), QStringLiteral("!"), bots);
-        benchmark::DoNotOptimize(EncodeConfigBytes(text));
+        benchmark::DoNotOptimize(encodeConfigBytes(generateConfig(QStringLiteral("owner"), QStringLiteral("!"), bots)));
     }
 }
 BENCHMARK(GenerateAndEncode)->Arg(1)->Arg(100)->Arg(10000);
@@ -40,8 +36,8 @@ BENCHMARK(GenerateAndEncode)->Arg(1)->Arg(100)->Arg(10000);
 void OpenWindow(benchmark::State& state) {
     QtPlatform platform;
     for (auto _ : state) {
-        frmMain window(platform);
-        benchmark::DoNotOptimize(window.CurrentStep);
+        WizardWindow window(platform);
+        benchmark::DoNotOptimize(window.currentStep());
     }
 }
 BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond);

@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQELWIZARD_TESTS=OFF -DQELWIZARD_BENCH=OFF
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target QelWizard
 exec build/QelWizard

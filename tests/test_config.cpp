@@ -12,15 +12,13 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 BotRecord ExampleBot() {
-    BotRecord bot{u"examplebot"_s, u"examplepass"_s,   u"useast.battle.net"_s, kTrue,           u"STAR"_s,
-                  u"default"_s,    u"1234567890123"_s, u"examplechannel"_s,    u"examplebot"_s, 0};
+    BotRecord bot{u"examplebot"_s, u"examplepass"_s,   u"useast.battle.net"_s, true,
+                  u"STAR"_s,       u"1234567890123"_s, u"examplechannel"_s,    u"examplebot"_s};
     return bot;
 }
 
 QStringList Lines(const QList<BotRecord>& bots) {
-    QString text;
-    GenerateConfig(text, u"exampleowner"_s, u"!"_s, bots);
-    return text.split(u'\n');
+    return generateConfig(u"exampleowner"_s, u"!"_s, bots).split(u'\n');
 }
 
 } // namespace
@@ -31,9 +29,8 @@ class ConfigTest : public QObject {
 private Q_SLOTS:
     void workedExampleIsWrittenByteForByte() {
         QTemporaryDir folder;
-        QString text;
-        GenerateConfig(text, u"exampleowner"_s, u"!"_s, {ExampleBot()});
-        const WriteResult result = WriteConfigFile(text, folder.path());
+        const Outcome result =
+            writeConfigFile(generateConfig(u"exampleowner"_s, u"!"_s, {ExampleBot()}), folder.path());
         QVERIFY2(result.ok, qPrintable(result.error));
         QFile written(folder.filePath(u"config.txt"_s)), golden(QStringLiteral(QEL_TEST_DATA "/one_bot.txt"));
         QVERIFY(written.open(QIODevice::ReadOnly) && golden.open(QIODevice::ReadOnly));
@@ -50,7 +47,7 @@ private Q_SLOTS:
         QList<BotRecord> list;
         for (int i = 0; i < bots; ++i) {
             list << ExampleBot();
-            list.last().Username = u"bot%1"_s.arg(i);
+            list.last().username = u"bot%1"_s.arg(i);
         }
         const QStringList lines = Lines(list);
         QCOMPARE(lines.size(), 29 + 12 * bots + 1);
@@ -78,21 +75,21 @@ private Q_SLOTS:
     void eachCodePointBecomesOneByte() {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(EncodeWindows1252(text), bytes);
+        QCOMPARE(encodeWindows1252(text), bytes);
     }
 
 #ifdef Q_OS_UNIX
     void newFileIsPrivateAndAReplacedOneKeepsItsPermissions() {
         QTemporaryDir folder;
         const QString path = folder.filePath(u"config.txt"_s);
-        QVERIFY(WriteConfigFile(u"x\n"_s, folder.path()).ok);
+        QVERIFY(writeConfigFile(u"x\n"_s, folder.path()).ok);
         QCOMPARE(QFile::permissions(path).toInt() & 0x0077, 0); // nothing for group and others
         QVERIFY(QFile::permissions(path).testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
         const auto shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                             QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
         QVERIFY(QFile::setPermissions(path, shared));
-        QVERIFY(WriteConfigFile(u"y\n"_s, folder.path()).ok);
+        QVERIFY(writeConfigFile(u"y\n"_s, folder.path()).ok);
         QCOMPARE(QFile::permissions(path), shared);
     }
 #endif

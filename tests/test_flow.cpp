@@ -32,7 +32,7 @@ class FlowTest : public QObject {
         }
         for (int at = 2; at < step; ++at)
             wizard.next();
-        QCOMPARE(wizard.window.CurrentStep, step);
+        QCOMPARE(wizard.window.currentStep(), step);
     }
 
 private Q_SLOTS:
@@ -41,7 +41,7 @@ private Q_SLOTS:
         const QStringList titles{u"Welcome"_s, u"Step 1: Global Settings"_s, u"Step 2: Bot Information"_s,
                                  u"Step 3: Generate Config File"_s, u"Finished!"_s};
         auto check = [&](int step) {
-            QCOMPARE(wizard.window.CurrentStep, step);
+            QCOMPARE(wizard.window.currentStep(), step);
             QCOMPARE(wizard.text(u"lblStep"_s), titles[step]);
             QCOMPARE(wizard.visiblePages(), QStringList{u"fraBody_%1"_s.arg(step)});
             QCOMPARE(wizard.window.size(), step < 3 ? QSize(481, 335) : QSize(481, 184));
@@ -80,8 +80,8 @@ private Q_SLOTS:
         QFETCH(int, step);
         WizardDriver wizard;
         walkTo(wizard, step);
-        const qint32 bots = wizard.window.BotCount;
-        wizard.platform.answer(MsgBoxAnswer::No);
+        const qint32 bots = wizard.window.bots().size();
+        wizard.platform.answer(MessageAnswer::No);
         wizard.click(u"cmdCancel"_s);
         QCOMPARE(wizard.platform.boxes.size(), 1);
         QCOMPARE(wizard.platform.boxes[0].text,
@@ -89,11 +89,11 @@ private Q_SLOTS:
         QCOMPARE(wizard.platform.boxes[0].title, kTitle);
         QCOMPARE(wizard.platform.boxes[0].style, 36);
         QCOMPARE(wizard.platform.endCalls, 0);
-        QCOMPARE(wizard.window.CurrentStep, step);
-        QCOMPARE(wizard.window.BotCount, bots);
+        QCOMPARE(wizard.window.currentStep(), step);
+        QCOMPARE(wizard.window.bots().size(), bots);
         QCOMPARE(wizard.visiblePages(), QStringList{u"fraBody_%1"_s.arg(step)});
 
-        wizard.platform.answer(MsgBoxAnswer::Yes);
+        wizard.platform.answer(MessageAnswer::Yes);
         wizard.click(u"cmdCancel"_s);
         QCOMPARE(wizard.platform.endCalls, 1);
         QVERIFY(!QFile::exists(wizard.configPath()));
@@ -131,7 +131,7 @@ private Q_SLOTS:
         QCOMPARE(wizard.platform.boxes[0].text, help);
         QCOMPARE(wizard.platform.boxes[0].title, kTitle);
         QCOMPARE(wizard.platform.boxes[0].style, 64);
-        QCOMPARE(wizard.window.CurrentStep, 2);
+        QCOMPARE(wizard.window.currentStep(), 2);
         QCOMPARE(wizard.edit(u"txtBot_0"_s)->text(), u"typed"_s);
     }
 
@@ -141,17 +141,16 @@ private Q_SLOTS:
         wizard.find<QCheckBox>(u"chkDisplay"_s)->setChecked(false);
         wizard.next();
         wizard.click(u"cmdAddBot"_s);
-        QCOMPARE(wizard.window.CurrentStep, 2);
+        QCOMPARE(wizard.window.currentStep(), 2);
         QCOMPARE(wizard.text(u"lblStep"_s), u"Step 2: Bot Information"_s);
         QCOMPARE(wizard.window.size(), QSize(481, 335));
-        QVERIFY(!wizard.window.ClearBotFields);
         for (int i = 0; i < 4; ++i)
             QVERIFY(wizard.edit(u"txtBot_%1"_s.arg(i))->text().isEmpty());
         QCOMPARE(wizard.combo(u"cmbServer"_s)->currentText(), u"useast.battle.net"_s);
         QCOMPARE(wizard.combo(u"cmbClient"_s)->currentText(), u"Brood War"_s);
         QVERIFY(!wizard.find<QCheckBox>(u"chkDisplay"_s)->isChecked());
         QCOMPARE(wizard.edit(u"txtMaster"_s)->text() + wizard.edit(u"txtTrigger"_s)->text(), u"owner!"_s);
-        QCOMPARE(wizard.window.BotCount, 1);
+        QCOMPARE(wizard.window.bots().size(), 1);
     }
 
     // Enter presses Next from anywhere but a button, inside the editable server box too, where it must not add
@@ -179,10 +178,10 @@ private Q_SLOTS:
         QComboBox* combo = wizard.window.findChild<QComboBox*>(focus);
         (combo && combo->isEditable() ? combo->lineEdit() : wizard.find(focus))->setFocus();
         wizard.key(Qt::Key_Return);
-        QCOMPARE(wizard.window.CurrentStep, step + 1);
+        QCOMPARE(wizard.window.currentStep(), step + 1);
         QCOMPARE(wizard.combo(u"cmbServer"_s)->count(), 4);
         if (step == 2)
-            QCOMPARE(wizard.window.Bots.value(0).Server, u"my.own.server"_s);
+            QCOMPARE(wizard.window.bots().value(0).server, u"my.own.server"_s);
     }
 
     // A keyboard user goes on typing in the first box of the next page, or presses Enter again for Next; Enter on
@@ -196,17 +195,17 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), wizard.edit(u"txtBot_0"_s));
         wizard.find(u"cmdBack"_s)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(wizard.window.CurrentStep, 1);
+        QCOMPARE(wizard.window.currentStep(), 1);
 
         wizard.next();
         wizard.fillBot(WizardDriver::SampleBot());
-        wizard.platform.answer(MsgBoxAnswer::No);
+        wizard.platform.answer(MessageAnswer::No);
         wizard.key(Qt::Key_Escape);
         QCOMPARE(wizard.platform.boxes.value(0).style, 36);
         wizard.key(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), wizard.find(u"Picture1"_s));
         wizard.key(Qt::Key_Return); // Generate
-        QCOMPARE(wizard.window.CurrentStep, 4);
+        QCOMPARE(wizard.window.currentStep(), 4);
         wizard.key(Qt::Key_Escape);
         QCOMPARE(wizard.platform.boxes.size(), 1); // Cancel is disabled: nothing asked
         QCOMPARE(wizard.platform.endCalls, 0);
@@ -214,7 +213,7 @@ private Q_SLOTS:
 
     void doneStartsTheBotInItsFolderAsItsOwnProcess() {
         WizardDriver wizard;
-        const QString folder = wizard.platform.ExecutableFolder();
+        const QString folder = wizard.platform.executableFolder();
         PlaceFakeBot(folder);
         wizard.generate();
         QDir::setCurrent(QDir::tempPath()); // not the bot's folder
@@ -239,7 +238,7 @@ private Q_SLOTS:
         const RecordedBox& box = wizard.platform.boxes[0];
         QCOMPARE(box.style, 16);
         QCOMPARE(box.title, kTitle);
-        QVERIFY2(box.text.contains(QDir::toNativeSeparators(wizard.platform.ExecutableFolder() + u"/QelBot3.exe"_s)),
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(wizard.platform.executableFolder() + u"/QelBot3.exe"_s)),
                  qPrintable(box.text));
         QVERIFY2(box.text.contains(u"No such file"_s), qPrintable(box.text)); // the system's reason
         QCOMPARE(wizard.platform.endCalls, 1);

@@ -61,7 +61,7 @@ private Q_SLOTS:
         wizard.key(Qt::Key_Down); // the first entry, StarCraft
         wizard.key(Qt::Key_Return);
         wizard.key(Qt::Key_Return); // Generate
-        QCOMPARE(wizard.window.CurrentStep, 4);
+        QCOMPARE(wizard.window.currentStep(), 4);
         QCOMPARE(ReadAll(wizard.configPath()), Golden());
 
         TabTo(wizard, u"chkStartBot"_s);
@@ -150,10 +150,10 @@ private Q_SLOTS:
         }
         wizard.next();
         QStringList names;
-        for (const BotRecord& bot : wizard.window.Bots)
-            names << bot.Register;
+        for (const BotRecord& bot : wizard.window.bots())
+            names << bot.registerName;
         QCOMPARE(names, expected);
-        QCOMPARE(wizard.window.BotCount, expected.size());
+        QCOMPARE(wizard.window.bots().size(), expected.size());
     }
 
     void emptyBotBoxesWarnInOrderAndStillCapture() {
@@ -167,7 +167,7 @@ private Q_SLOTS:
                  (QStringList{u"Please enter a bot username."_s, u"Please enter a bot password."_s,
                               u"Please enter a bot CD-Key."_s, u"Please enter a bot home channel."_s}));
         QVERIFY(!wizard.platform.boxes[0].shownPage); // they open before the Generate page shows
-        QCOMPARE(wizard.window.CurrentStep, 3);
+        QCOMPARE(wizard.window.currentStep(), 3);
         QCOMPARE(wizard.nextCaption(), u"Generate"_s);
         wizard.next();
         const QStringList lines = FileLines(wizard);
@@ -238,10 +238,11 @@ private Q_SLOTS:
         }
         QCOMPARE(Warnings(wizard.platform), warning.isEmpty() ? QStringList() : QStringList{warning});
         QCOMPARE(wizard.platform.boxes.size(), warning.isEmpty() ? 0 : 1);
-        QCOMPARE(wizard.window.CurrentStep, step);
-        QCOMPARE(wizard.text(u"lblStep"_s), wizard.window.StepTitles[step]);
+        QCOMPARE(wizard.window.currentStep(), step);
+        QCOMPARE(wizard.text(u"lblStep"_s),
+                 step == 1 ? u"Step 1: Global Settings"_s : u"Step 3: Generate Config File"_s);
         QCOMPARE(wizard.visiblePages(), QStringList{u"fraBody_%1"_s.arg(step)});
-        QCOMPARE(wizard.window.BotCount, bots);
+        QCOMPARE(wizard.window.bots().size(), bots);
         if (step == 1) { // the page and the focus are in place before the warning opens
             QCOMPARE(wizard.platform.boxes[0].focus.data(), wizard.find(focus));
             QCOMPARE(wizard.platform.boxes[0].shownPage.data(), wizard.find(u"fraBody_1"_s));
@@ -261,7 +262,7 @@ private Q_SLOTS:
         QCOMPARE(wizard.platform.boxes.last().text,
                  u"No bot has been added yet.  Please go Back and enter at least a server and a game client."_s);
         QCOMPARE(wizard.platform.boxes.last().style, 48);
-        QCOMPARE(wizard.window.CurrentStep, 3);
+        QCOMPARE(wizard.window.currentStep(), 3);
         QCOMPARE(wizard.text(u"lblStep"_s), u"Step 3: Generate Config File"_s);
         QCOMPARE(wizard.visiblePages(), QStringList{u"fraBody_3"_s});
         QCOMPARE(wizard.nextCaption(), u"Generate"_s);
@@ -324,7 +325,7 @@ private Q_SLOTS:
         QCOMPARE(box.style, 16);
         QCOMPARE(box.title, u"Qel Configuration Wizard"_s);
         QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
-        QCOMPARE(wizard.window.CurrentStep, 3);
+        QCOMPARE(wizard.window.currentStep(), 3);
         QCOMPARE(wizard.visiblePages(), QStringList{u"fraBody_3"_s});
         QCOMPARE(wizard.nextCaption(), u"Generate"_s);
         if (fault == u"full"_s) {
@@ -336,7 +337,7 @@ private Q_SLOTS:
         QVERIFY(fault != u"folder"_s || QDir().rmdir(path)); // mend the cause and try again
         QVERIFY(fault != u"missing"_s || QDir().mkpath(folder));
         wizard.next();
-        QCOMPARE(wizard.window.CurrentStep, 4);
+        QCOMPARE(wizard.window.currentStep(), 4);
         QCOMPARE(ReadAll(path), Golden());
     }
 
@@ -367,7 +368,7 @@ private Q_SLOTS:
             paste(box);
         wizard.next();
         wizard.next();
-        QCOMPARE(wizard.window.CurrentStep, 4);
+        QCOMPARE(wizard.window.currentStep(), 4);
         const QByteArray file = ReadAll(wizard.configPath());
         QCOMPARE(file.count('\n'), 29 + 12 + 1);
         QCOMPARE(file.count('\r'), 29 + 12 + 1);

@@ -18,7 +18,7 @@ class WindowTest : public QObject {
 private Q_SLOTS:
     void windowRightAfterLoad() {
         WizardDriver wizard;
-        const frmMain& w = wizard.window;
+        const WizardWindow& w = wizard.window;
         QCOMPARE(w.windowTitle(), u"Qel Configuration Wizard"_s);
         QCOMPARE(w.size(), QSize(481, 335));
         QCOMPARE(w.minimumSize(), w.maximumSize());
@@ -51,8 +51,8 @@ private Q_SLOTS:
     // that needed a pixel more stays inside its page and clear of the controls beside it.
     void everyTextFitsItsControl() {
         WizardDriver wizard;
-        for (const ControlRow& row : FormControls()) {
-            QWidget* widget = wizard.find(ObjectName(row));
+        for (const ControlRow& row : formControls()) {
+            QWidget* widget = wizard.find(objectNameOf(row));
             QCOMPARE(widget->font().families().value(0), u"Tahoma"_s);
             QCOMPARE(widget->font().pointSizeF(), 8.25);
             QCOMPARE(widget->font().bold(), (row.flags & ControlFlag::Bold) != 0);

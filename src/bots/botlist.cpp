@@ -1,33 +1,11 @@
-// The bot list operations and the two value conversions applied when a bot is captured.
+// The two value conversions applied when a bot is captured.
 #include "bots/botlist.h"
 
 #include <array>
-#include <limits>
-#include <stdexcept>
 
-void AssignClient(BotRecord& record, const QString& code) {
-    record.Client = code.left(4).leftJustified(4, QLatin1Char(' '));
-}
-
-void AppendBot(QList<BotRecord>& Bots, qint32& BotCount, const BotRecord& record) {
-    if (BotCount == std::numeric_limits<qint32>::max())
-        throw std::overflow_error("the bot list is full");
-    Bots.append(record);
-    ++BotCount;
-}
-
-void ReplaceBot(QList<BotRecord>& Bots, qint32 index, const BotRecord& record) {
-    Bots[index] = record;
-}
-
-void RemoveBot(QList<BotRecord>& Bots, qint32& BotCount, qint32 index) {
-    Bots.removeAt(index);
-    --BotCount;
-}
-
-QString LookupClientCode(const QString& clientText) {
+QString clientCode(const QString& clientName) {
     struct Row {
-        QLatin1StringView text;
+        QLatin1StringView name;
         QLatin1StringView code;
     };
     static constexpr std::array<Row, 3> table{{
@@ -36,13 +14,13 @@ QString LookupClientCode(const QString& clientText) {
         {QLatin1StringView("WarCraft II BNE"), QLatin1StringView("WAR2")},
     }};
     for (const Row& row : table) {
-        if (clientText == row.text)
+        if (clientName == row.name)
             return row.code;
     }
     return {};
 }
 
-QString NormalizeCDKey(const QString& typed) {
+QString normalizeCdKey(const QString& typed) {
     QString key = typed;
     key.remove(QLatin1Char(' '));
     key.remove(QLatin1Char('-'));

@@ -21,7 +21,7 @@ constexpr std::array<char16_t, 32> kHighControls{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char Windows1252Byte(char32_t codePoint) {
+char windows1252Byte(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
         return static_cast<char>(codePoint);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
@@ -34,13 +34,13 @@ char Windows1252Byte(char32_t codePoint) {
 #ifdef Q_OS_WIN
 // True when the ANSI code page has one byte per character. A double-byte or UTF-8 system code page cannot give
 // the bot its one byte a character, so such systems get Windows-1252 instead.
-bool AnsiIsSingleByte() {
+bool ansiIsSingleByte() {
     CPINFO info{};
     return GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1;
 }
 
 // One code point through the ANSI code page; anything that needs a replacement or a best-fit guess is "?".
-char AnsiByte(char32_t codePoint) {
+char ansiByte(char32_t codePoint) {
     wchar_t units[2];
     int count = 1;
     if (QChar::requiresSurrogates(codePoint)) {
@@ -58,7 +58,7 @@ char AnsiByte(char32_t codePoint) {
 }
 #endif
 
-template <typename ByteOf> QByteArray Encode(QStringView text, ByteOf byteOf) {
+template <typename ByteOf> QByteArray encode(QStringView text, ByteOf byteOf) {
     // toUcs4 joins each surrogate pair into one code point and turns a lone surrogate into U+FFFD.
     QByteArray bytes;
     bytes.reserve(text.size());
@@ -69,15 +69,15 @@ template <typename ByteOf> QByteArray Encode(QStringView text, ByteOf byteOf) {
 
 } // namespace
 
-QByteArray EncodeWindows1252(QStringView text) {
-    return Encode(text, Windows1252Byte);
+QByteArray encodeWindows1252(QStringView text) {
+    return encode(text, windows1252Byte);
 }
 
-QByteArray EncodeConfigBytes(QStringView text) {
+QByteArray encodeConfigBytes(QStringView text) {
 #ifdef Q_OS_WIN
-    static const bool singleByte = AnsiIsSingleByte();
-    return singleByte ? Encode(text, AnsiByte) : EncodeWindows1252(text);
+    static const bool singleByte = ansiIsSingleByte();
+    return singleByte ? encode(text, ansiByte) : encodeWindows1252(text);
 #else
-    return EncodeWindows1252(text);
+    return encodeWindows1252(text);
 #endif
 }

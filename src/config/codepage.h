@@ -5,8 +5,8 @@
 #include <QStringView>
 
 // Windows-1252, the code page the bot reads on a western Windows system.
-QByteArray EncodeWindows1252(QStringView text);
+QByteArray encodeWindows1252(QStringView text);
 
 // The system's ANSI code page on Windows where it has one byte a character, Windows-1252 everywhere else (the
 // bot is a Windows program).
-QByteArray EncodeConfigBytes(QStringView text);
+QByteArray encodeConfigBytes(QStringView text);

@@ -8,7 +8,7 @@ namespace {
 const QString kLineFeed = QStringLiteral("\n");
 
 // The bot reads the file line by line: CR LF, a lone CR and a lone LF inside a value each become one blank.
-QString OneLine(const QString& value) {
+QString oneLine(const QString& value) {
     QString line = value;
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -49,45 +49,46 @@ const char* const kHeadAfterTrigger[] = {
     "}",
 };
 
-void AppendFixed(QString& ConfigText, const auto& lines) {
+void appendFixed(QString& document, const auto& lines) {
     for (const char* line : lines)
-        AppendLine(ConfigText, QString::fromLatin1(line), kLineFeed);
+        appendLine(document, QString::fromLatin1(line), kLineFeed);
 }
 
 // Every key of a bot block is followed by exactly two tabs, whatever its length.
-void AppendSetting(QString& ConfigText, const char* key, const QString& value) {
-    AppendLine(ConfigText, QLatin1StringView("  ") + QLatin1StringView(key) + QLatin1StringView("\t\t") + value,
+void appendSetting(QString& document, const char* key, const QString& value) {
+    appendLine(document, QLatin1StringView("  ") + QLatin1StringView(key) + QLatin1StringView("\t\t") + value,
                kLineFeed);
 }
 
-void AppendBotBlock(QString& ConfigText, const BotRecord& bot) {
-    AppendLine(ConfigText, QLatin1StringView("bot ") + OneLine(bot.Username) + QLatin1StringView(" {"), kLineFeed);
-    AppendSetting(ConfigText, "passwd", OneLine(bot.Password));
-    AppendSetting(ConfigText, "server", OneLine(bot.Server));
-    AppendSetting(ConfigText, "display", bot.Display != kFalse ? QStringLiteral("1") : QStringLiteral("0"));
-    AppendSetting(ConfigText, "client", bot.Client);
-    AppendSetting(ConfigText, "commandset", QStringLiteral("default"));
-    AppendSetting(ConfigText, "cdkey", OneLine(bot.CDKey));
-    AppendSetting(ConfigText, "spawn", QStringLiteral("0"));
-    AppendSetting(ConfigText, "homechannel", OneLine(bot.HomeChannel));
-    AppendSetting(ConfigText, "register", OneLine(bot.Register));
-    AppendSetting(ConfigText, "quotes", QStringLiteral("quotes.txt"));
-    AppendLine(ConfigText, QStringLiteral("}"), kLineFeed);
+void appendBotBlock(QString& document, const BotRecord& bot) {
+    appendLine(document, QLatin1StringView("bot ") + oneLine(bot.username) + QLatin1StringView(" {"), kLineFeed);
+    appendSetting(document, "passwd", oneLine(bot.password));
+    appendSetting(document, "server", oneLine(bot.server));
+    appendSetting(document, "display", bot.display ? QStringLiteral("1") : QStringLiteral("0"));
+    appendSetting(document, "client", bot.client);
+    appendSetting(document, "commandset", QStringLiteral("default"));
+    appendSetting(document, "cdkey", oneLine(bot.cdKey));
+    appendSetting(document, "spawn", QStringLiteral("0"));
+    appendSetting(document, "homechannel", oneLine(bot.homeChannel));
+    appendSetting(document, "register", oneLine(bot.registerName));
+    appendSetting(document, "quotes", QStringLiteral("quotes.txt"));
+    appendLine(document, QStringLiteral("}"), kLineFeed);
 }
 
 } // namespace
 
-void AppendLine(QString& buffer, const QString& text, const QString& separator) {
+void appendLine(QString& buffer, const QString& text, const QString& separator) {
     buffer += text;
     buffer += separator;
 }
 
-void GenerateConfig(QString& ConfigText, const QString& botMaster, const QString& botTrigger,
-                    const QList<BotRecord>& Bots) {
-    AppendFixed(ConfigText, kHeadBeforeMaster);
-    AppendLine(ConfigText, QStringLiteral("  set bot_master ") + OneLine(botMaster), kLineFeed);
-    AppendLine(ConfigText, QStringLiteral("  set bot_trigger ") + OneLine(botTrigger), kLineFeed);
-    AppendFixed(ConfigText, kHeadAfterTrigger);
-    for (const BotRecord& bot : Bots)
-        AppendBotBlock(ConfigText, bot);
+QString generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots) {
+    QString document;
+    appendFixed(document, kHeadBeforeMaster);
+    appendLine(document, QStringLiteral("  set bot_master ") + oneLine(botMaster), kLineFeed);
+    appendLine(document, QStringLiteral("  set bot_trigger ") + oneLine(botTrigger), kLineFeed);
+    appendFixed(document, kHeadAfterTrigger);
+    for (const BotRecord& bot : bots)
+        appendBotBlock(document, bot);
+    return document;
 }

@@ -7,9 +7,8 @@
 #include <QString>
 
 // Appends text and then separator to buffer.
-void AppendLine(QString& buffer, const QString& text, const QString& separator);
+void appendLine(QString& buffer, const QString& text, const QString& separator);
 
-// Appends the whole document to ConfigText, one AppendLine call per line, each line followed by a line feed.
-// Line breaks inside a value become blanks, so no answer can add a line to the file or break one.
-void GenerateConfig(QString& ConfigText, const QString& botMaster, const QString& botTrigger,
-                    const QList<BotRecord>& Bots);
+// The whole document, one appendLine call per line, each line followed by a line feed. Line breaks inside a value
+// become blanks, so no answer can add a line to the file or break one.
+QString generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots);

@@ -7,15 +7,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-WriteResult WriteConfigFile(const QString& ConfigText, const QString& folder) {
+Outcome writeConfigFile(const QString& document, const QString& folder) {
     const QString path = QDir(folder).filePath(QStringLiteral("config.txt"));
-    WriteResult result;
+    Outcome result;
     result.path = QDir::toNativeSeparators(path);
 
     QByteArray bytes;
-    bytes.reserve(ConfigText.size() + ConfigText.count(QLatin1Char('\n')) + 2);
-    for (const QStringView piece : QStringView(ConfigText).split(QLatin1Char('\n'))) {
-        bytes += EncodeConfigBytes(piece);
+    bytes.reserve(document.size() + document.count(QLatin1Char('\n')) + 2);
+    for (const QStringView piece : QStringView(document).split(QLatin1Char('\n'))) {
+        bytes += encodeConfigBytes(piece);
         bytes += "\r\n";
     }
 

@@ -14,28 +14,28 @@
 
 namespace {
 
-QRect PixelRect(int left, int top, int width, int height) {
+QRect pixelRect(int left, int top, int width, int height) {
     // Edges are rounded rather than sizes, so controls that touch in twips touch in pixels.
-    const int x = twips::ToPixels(left);
-    const int y = twips::ToPixels(top);
-    return QRect(x, y, twips::ToPixels(left + width) - x, twips::ToPixels(top + height) - y);
+    const int x = twips::toPixels(left);
+    const int y = twips::toPixels(top);
+    return QRect(x, y, twips::toPixels(left + width) - x, twips::toPixels(top + height) - y);
 }
 
-QWidget* MakeLine(const ControlRow& row, QWidget* parent) {
+QWidget* makeLine(const ControlRow& row, QWidget* parent) {
     auto* line = new QFrame(parent);
     const bool horizontal = row.top == row.height;
     line->setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
-    const int x = twips::ToPixels(std::min(row.left, row.width));
-    const int y = twips::ToPixels(std::min(row.top, row.height));
-    const int length = horizontal ? twips::ToPixels(std::max(row.left, row.width)) - x
-                                  : twips::ToPixels(std::max(row.top, row.height)) - y;
+    const int x = twips::toPixels(std::min(row.left, row.width));
+    const int y = twips::toPixels(std::min(row.top, row.height));
+    const int length = horizontal ? twips::toPixels(std::max(row.left, row.width)) - x
+                                  : twips::toPixels(std::max(row.top, row.height)) - y;
     line->setGeometry(horizontal ? QRect(x, y, length, 1) : QRect(x, y, 1, length));
     return line;
 }
 
-QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
+QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(row.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -49,18 +49,17 @@ QWidget* MakeLabel(const ControlRow& row, QWidget* parent) {
     return label;
 }
 
-QWidget* MakeCombo(const ControlRow& row, QWidget* parent) {
+QWidget* makeCombo(const ControlRow& row, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     if (row.kind == ControlKind::EditableCombo) {
         combo->setEditable(true);
-        // Enter must not add the typed text to the list, and completion must not change what was typed.
-        combo->setInsertPolicy(QComboBox::NoInsert);
+        // Inline completion would add the rest of a matching entry to what was typed.
         combo->setCompleter(nullptr);
     }
     return combo;
 }
 
-QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
+QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
     case ControlKind::Banner: {
@@ -71,7 +70,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
         return banner;
     }
     case ControlKind::Label:
-        return MakeLabel(row, parent);
+        return makeLabel(row, parent);
     case ControlKind::TextBox: {
         auto* edit = new QLineEdit(text, parent);
         if (row.flags & ControlFlag::OneCharacter)
@@ -80,7 +79,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::EditableCombo:
     case ControlKind::ListCombo:
-        return MakeCombo(row, parent);
+        return makeCombo(row, parent);
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(text, parent);
         box->setChecked(row.flags & ControlFlag::Checked);
@@ -100,24 +99,24 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
         return bar;
     }
     case ControlKind::Line:
-        return MakeLine(row, parent);
+        return makeLine(row, parent);
     }
-    return nullptr;
+    Q_UNREACHABLE();
 }
 
-bool TakesFocus(ControlKind kind) {
+bool takesFocus(ControlKind kind) {
     return kind == ControlKind::Banner || kind == ControlKind::TextBox || kind == ControlKind::EditableCombo ||
            kind == ControlKind::ListCombo || kind == ControlKind::CheckBox || kind == ControlKind::Button;
 }
 
 } // namespace
 
-QString ObjectName(const ControlRow& row) {
+QString objectNameOf(const ControlRow& row) {
     const QString name = QString::fromLatin1(row.name);
     return row.index < 0 ? name : name + QLatin1Char('_') + QString::number(row.index);
 }
 
-QFont FormFont(bool bold) {
+QFont formFont(bool bold) {
     QFont font;
     // DejaVu Sans Condensed is close to Tahoma's widths; plain DejaVu Sans, which fontconfig would pick, is wide
     // enough to push page texts onto an extra line.
@@ -129,24 +128,24 @@ QFont FormFont(bool bold) {
     return font;
 }
 
-QHash<QString, QWidget*> BuildForm(QWidget* window) {
-    window->setFont(FormFont(false));
-    const QFont bold = FormFont(true);
+QHash<QString, QWidget*> buildForm(QWidget* window) {
+    window->setFont(formFont(false));
+    const QFont bold = formFont(true);
 
     QHash<QString, QWidget*> controls;
     std::vector<std::pair<int, QWidget*>> focusOrder;
     std::vector<std::pair<QLabel*, const char*>> buddies;
 
-    for (const ControlRow& row : FormControls()) {
+    for (const ControlRow& row : formControls()) {
         QWidget* parent = row.parent ? controls.value(QString::fromLatin1(row.parent)) : window;
         Q_ASSERT(parent);
-        QWidget* widget = MakeControl(row, parent);
-        const QString name = ObjectName(row);
+        QWidget* widget = makeControl(row, parent);
+        const QString name = objectNameOf(row);
         widget->setObjectName(name);
         if (row.index >= 0)
             widget->setProperty("index", row.index);
         if (row.kind != ControlKind::Line)
-            widget->setGeometry(PixelRect(row.left, row.top, row.width, row.height));
+            widget->setGeometry(pixelRect(row.left, row.top, row.width, row.height));
         if (row.flags & ControlFlag::Bold)
             widget->setFont(bold);
         if (auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap()) {
@@ -161,7 +160,7 @@ QHash<QString, QWidget*> BuildForm(QWidget* window) {
             if (row.buddy)
                 buddies.emplace_back(label, row.buddy);
         }
-        if (TakesFocus(row.kind))
+        if (takesFocus(row.kind))
             focusOrder.emplace_back(row.tabIndex, widget);
         controls.insert(name, widget);
     }

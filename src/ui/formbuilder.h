@@ -10,11 +10,11 @@
 class QWidget;
 
 // "txtBot_2" for a member of a control array, the plain name otherwise.
-QString ObjectName(const ControlRow& row);
+QString objectNameOf(const ControlRow& row);
 
 // Tahoma 8.25 pt, or DejaVu Sans Condensed where Tahoma is missing.
-QFont FormFont(bool bold);
+QFont formFont(bool bold);
 
-// Creates every control of FormControls() inside window, with its object name, text, geometry, font, flags and
+// Creates every control of formControls() inside window, with its object name, text, geometry, font, flags and
 // tab order, and returns them by object name.
-QHash<QString, QWidget*> BuildForm(QWidget* window);
+QHash<QString, QWidget*> buildForm(QWidget* window);

@@ -97,6 +97,6 @@ constexpr std::array kControls{
 
 } // namespace
 
-std::span<const ControlRow> FormControls() {
+std::span<const ControlRow> formControls() {
     return kControls;
 }

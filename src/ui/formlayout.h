@@ -5,7 +5,7 @@
 
 namespace twips {
 // 15 twips make one device-independent pixel; Qt scales pixels to the screen.
-constexpr int ToPixels(int twips) {
+constexpr int toPixels(int twips) {
     return (twips >= 0 ? twips + 7 : twips - 7) / 15;
 }
 } // namespace twips
@@ -58,4 +58,4 @@ struct ControlRow {
 };
 
 // Containers come before their contents.
-std::span<const ControlRow> FormControls();
+std::span<const ControlRow> formControls();

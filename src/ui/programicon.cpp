@@ -1,7 +1,7 @@
 // Loads the program's icon from the resources compiled into this library.
 #include "ui/programicon.h"
 
-QIcon ProgramIcon() {
+QIcon programIcon() {
     // The resources live in a static library, so they must be registered by hand before first use.
     Q_INIT_RESOURCE(qelwizard);
     QIcon icon;

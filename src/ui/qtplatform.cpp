@@ -2,6 +2,7 @@
 #include "ui/platform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -11,54 +12,55 @@
 
 namespace {
 
-QMessageBox::Icon IconOf(int style) {
-    switch (style & 0xF0) {
-    case 16:
+QMessageBox::Icon iconOf(MessageStyle style) {
+    switch (style) {
+    case MessageStyle::Critical:
         return QMessageBox::Critical;
-    case 32:
+    case MessageStyle::Question:
         return QMessageBox::Question;
-    case 48:
+    case MessageStyle::Warning:
         return QMessageBox::Warning;
-    case 64:
+    case MessageStyle::Information:
         return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
     }
+    Q_UNREACHABLE();
 }
 
 } // namespace
 
-int QtPlatform::MsgBox(const QString& text, const QString& title, int style) {
-    const bool yesNo = (style & 0x0F) == 4;
-    QMessageBox box(IconOf(style), title, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_window);
+MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageStyle style) {
+    const bool yesNo = style == MessageStyle::Question;
+    QMessageBox box(iconOf(style), title, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_window);
     const int answer = box.exec();
     if (!yesNo)
-        return MsgBoxAnswer::Ok;
-    return answer == QMessageBox::Yes ? MsgBoxAnswer::Yes : MsgBoxAnswer::No;
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-QString QtPlatform::ExecutableFolder() const {
+QString QtPlatform::executableFolder() const {
     return QCoreApplication::applicationDirPath();
 }
 
-bool QtPlatform::StartProgram(const QString& program, const QString& workingFolder, int windowStyle, QString& error) {
+Outcome QtPlatform::startProgram(const QString& program, const QString& workingFolder, ShowState show) {
     QProcess process;
     process.setProgram(program);
     process.setWorkingDirectory(workingFolder);
 #ifdef Q_OS_WIN
-    process.setCreateProcessArgumentsModifier([windowStyle](QProcess::CreateProcessArguments* args) {
+    process.setCreateProcessArgumentsModifier([show](QProcess::CreateProcessArguments* args) {
         args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        args->startupInfo->wShowWindow = static_cast<WORD>(windowStyle);
+        args->startupInfo->wShowWindow = static_cast<WORD>(show);
     });
 #else
-    Q_UNUSED(windowStyle);
+    Q_UNUSED(show);
 #endif
-    if (process.startDetached())
-        return true;
-    error = process.errorString();
-    return false;
+    Outcome result;
+    result.path = QDir::toNativeSeparators(program);
+    result.ok = process.startDetached();
+    if (!result.ok)
+        result.error = process.errorString();
+    return result;
 }
 
-void QtPlatform::EndProgram() {
+void QtPlatform::endProgram() {
     QCoreApplication::exit(0);
 }

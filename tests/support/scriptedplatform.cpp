@@ -8,8 +8,8 @@ ScriptedPlatform::ScriptedPlatform() {
         QTest::qFail("cannot create the temporary executable folder", __FILE__, __LINE__);
 }
 
-int ScriptedPlatform::MsgBox(const QString& text, const QString& title, int style) {
-    RecordedBox box{text, title, style, nullptr, nullptr};
+MessageAnswer ScriptedPlatform::messageBox(const QString& text, const QString& title, MessageStyle style) {
+    RecordedBox box{text, title, static_cast<int>(style), nullptr, nullptr};
     if (m_window) {
         box.focus = m_window->focusWidget();
         for (int i = 0; i < 5; ++i) {
@@ -21,13 +21,12 @@ int ScriptedPlatform::MsgBox(const QString& text, const QString& title, int styl
     boxes.append(box);
     if (m_answers.isEmpty()) {
         QTest::qFail(qPrintable(QStringLiteral("message box nobody scripted: ") + text), __FILE__, __LINE__);
-        return style == MsgBoxStyle::YesNoQuestion ? MsgBoxAnswer::No : MsgBoxAnswer::Ok;
+        return style == MessageStyle::Question ? MessageAnswer::No : MessageAnswer::Ok;
     }
     return m_answers.dequeue();
 }
 
-bool ScriptedPlatform::StartProgram(const QString& program, const QString& workingFolder, int windowStyle,
-                                    QString& error) {
-    starts.append({program, workingFolder, windowStyle});
-    return m_real.StartProgram(program, workingFolder, windowStyle, error);
+Outcome ScriptedPlatform::startProgram(const QString& program, const QString& workingFolder, ShowState show) {
+    starts.append({program, workingFolder, static_cast<int>(show)});
+    return m_real.startProgram(program, workingFolder, show);
 }

@@ -23,18 +23,18 @@ public:
     ScriptedPlatform();
 
     // Queues the answer for the next message box. A box that nobody queued an answer for fails the test.
-    void answer(int reply) { m_answers.enqueue(reply); }
+    void answer(MessageAnswer reply) { m_answers.enqueue(reply); }
     // Lets the platform see the window's focus and pages when a box opens.
     void watch(QWidget* window) { m_window = window; }
 
-    int MsgBox(const QString& text, const QString& title, int style) override;
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) override;
     // The executable's folder is a fresh temporary folder unless a test points it elsewhere.
     void setExecutableFolder(const QString& folder) { m_folderOverride = folder; }
-    QString ExecutableFolder() const override {
+    QString executableFolder() const override {
         return m_folderOverride.isEmpty() ? m_folder.path() : m_folderOverride;
     }
-    bool StartProgram(const QString& program, const QString& workingFolder, int windowStyle, QString& error) override;
-    void EndProgram() override { ++endCalls; }
+    Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) override;
+    void endProgram() override { ++endCalls; }
 
     QList<RecordedBox> boxes;
     struct Start {
@@ -48,7 +48,7 @@ public:
 private:
     QTemporaryDir m_folder;
     QString m_folderOverride;
-    QQueue<int> m_answers;
+    QQueue<MessageAnswer> m_answers;
     QPointer<QWidget> m_window;
     QtPlatform m_real;
 };

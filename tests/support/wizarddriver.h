@@ -2,7 +2,7 @@
 #pragma once
 
 #include "scriptedplatform.h"
-#include "wizard/frmmain.h"
+#include "wizard/wizardwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +27,7 @@ inline QByteArray Golden() {
 
 struct WizardDriver {
     ScriptedPlatform platform;
-    frmMain window{platform};
+    WizardWindow window{platform};
 
     WizardDriver() {
         platform.watch(&window);
@@ -55,7 +55,7 @@ struct WizardDriver {
     // Queues OK for the next count message boxes.
     void ok(int count = 1) {
         for (int i = 0; i < count; ++i)
-            platform.answer(MsgBoxAnswer::Ok);
+            platform.answer(MessageAnswer::Ok);
     }
 
     // The page frames that a person can see; exactly one on every step.
@@ -122,5 +122,5 @@ struct WizardDriver {
         next();
     }
 
-    QString configPath() const { return platform.ExecutableFolder() + u"/config.txt"_s; }
+    QString configPath() const { return platform.executableFolder() + u"/config.txt"_s; }
 };
