@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Plants one fault at a time from scripts/mutations.txt into a copy of the sources, rebuilds, runs the tests and
+# prints which tests catch it. A fault no test catches is listed as "SURVIVED".
+#   scripts/mutation-check.sh            every fault
+#   scripts/mutation-check.sh F03 F17    only these
+# Each fault is a block of "id:", "file:", "find:", "replace:" and "what:" lines; blocks are separated by an empty
+# line. find and replace are literal text, "\n" standing for a line break; find must occur exactly once in file.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+work=$repo/build-mutation
+tree=$work/tree
+scripts/install-deps.sh
+
+rm -rf "$tree"
+mkdir -p "$tree"
+git ls-files -z | xargs -0 cp --parents -t "$tree"
+cmake -S "$tree" -B "$work/build" -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O0 -g0" >/dev/null
+cmake --build "$work/build" -j "$(nproc)" >/dev/null
+
+# Prints the failing test functions of the last run, or the failing executables where none is named.
+failures() {
+    local names
+    names=$(grep -oE '^FAIL!  : [A-Za-z]+::[A-Za-z_0-9]+' "$work/ctest.log" | sed 's/^FAIL!  : //' | sort -u |
+        tr '\n' ' ')
+    [ -n "$names" ] || names=$(grep -oE '[0-9]+ - [a-z_]+ \([A-Za-z ]+\)' "$work/ctest.log" | tr '\n' ' ')
+    echo "${names:-SURVIVED}"
+}
+
+run_fault() {
+    local id=$1 file=$2 find=$3 replace=$4 what=$5
+    if [ -n "${selected:-}" ] && [[ " $selected " != *" $id "* ]]; then return; fi
+    local count
+    count=$(FIND=$find perl -0777 -ne '$f = $ENV{FIND}; $f =~ s/\\n/\n/g; $n = () = /\Q$f\E/g; print $n' \
+        "$repo/$file")
+    if [ "$count" != 1 ]; then
+        printf '%-4s %-55s %s\n' "$id" "$what" "BAD FAULT: find occurs $count times in $file"
+        return
+    fi
+    FIND=$find REPLACE=$replace perl -0777 -pe '$f = $ENV{FIND}; $r = $ENV{REPLACE}; s/\\n/\n/g for $f, $r;
+        s/\Q$f\E/$r/' "$repo/$file" >"$tree/$file"
+    local result
+    if ! cmake --build "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1; then
+        result="BUILD FAILS"
+    elif QT_QPA_PLATFORM=offscreen timeout 300 ctest --test-dir "$work/build" -E clang_format \
+        --output-on-failure >"$work/ctest.log" 2>&1; then
+        result=SURVIVED
+    else
+        result=$(failures)
+    fi
+    cp "$repo/$file" "$tree/$file"
+    printf '%-4s %-55s %s\n' "$id" "$what" "$result"
+}
+
+selected="$*"
+declare -A fault=()
+while IFS= read -r line || [ -n "$line" ]; do
+    case "$line" in
+    '#'*) ;;
+    '')
+        [ -n "${fault[id]:-}" ] && run_fault "${fault[id]}" "${fault[file]}" "${fault[find]}" "${fault[replace]-}" \
+            "${fault[what]}"
+        fault=()
+        ;;
+    *)
+        value=${line#*:}
+        fault[${line%%:*}]=${value# }
+        ;;
+    esac
+done <scripts/mutations.txt
+[ -n "${fault[id]:-}" ] && run_fault "${fault[id]}" "${fault[file]}" "${fault[find]}" "${fault[replace]-}" \
+    "${fault[what]}"
+# Rebuild the unchanged sources, so the next run starts from them.
+cmake --build "$work/build" -j "$(nproc)" >/dev/null
