@@ -4,7 +4,7 @@
 #   scripts/mutation-check.sh            every fault
 #   scripts/mutation-check.sh F03 F17    only these
 # Each fault is a block of "id:", "file:", "find:", "replace:" and "what:" lines; blocks are separated by an empty
-# line. find and replace are literal text, "\n" standing for a line break; find must occur exactly once in file.
+# line. find and replace are literal text, "<NL>" standing for a line break; find must occur exactly once in file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -31,13 +31,13 @@ run_fault() {
     local id=$1 file=$2 find=$3 replace=$4 what=$5
     if [ -n "${selected:-}" ] && [[ " $selected " != *" $id "* ]]; then return; fi
     local count
-    count=$(FIND=$find perl -0777 -ne '$f = $ENV{FIND}; $f =~ s/\\n/\n/g; $n = () = /\Q$f\E/g; print $n' \
+    count=$(FIND=$find perl -0777 -ne '$f = $ENV{FIND}; $f =~ s/<NL>/\n/g; $n = () = /\Q$f\E/g; print $n' \
         "$repo/$file")
     if [ "$count" != 1 ]; then
         printf '%-4s %-55s %s\n' "$id" "$what" "BAD FAULT: find occurs $count times in $file"
         return
     fi
-    FIND=$find REPLACE=$replace perl -0777 -pe '$f = $ENV{FIND}; $r = $ENV{REPLACE}; s/\\n/\n/g for $f, $r;
+    FIND=$find REPLACE=$replace perl -0777 -pe '$f = $ENV{FIND}; $r = $ENV{REPLACE}; s/<NL>/\n/g for $f, $r;
         s/\Q$f\E/$r/' "$repo/$file" >"$tree/$file"
     local result
     if ! cmake --build "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1; then

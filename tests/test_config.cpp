@@ -1,4 +1,5 @@
-// config.txt: its exact text, its 8-bit bytes and the permissions of a new file.
+// The values of a bot, the text of config.txt, its 8-bit bytes and the permissions of the file.
+#include "bots/botlist.h"
 #include "config/codepage.h"
 #include "config/configformat.h"
 #include "config/configwriter.h"
@@ -7,89 +8,58 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-BotRecord ExampleBot() {
-    BotRecord bot{u"examplebot"_s, u"examplepass"_s,   u"useast.battle.net"_s, true,
-                  u"STAR"_s,       u"1234567890123"_s, u"examplechannel"_s,    u"examplebot"_s};
-    return bot;
-}
-
-QStringList Lines(const QList<BotRecord>& bots) {
-    return generateConfig(u"exampleowner"_s, u"!"_s, bots).split(u'\n');
-}
-
-} // namespace
-
 class ConfigTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void workedExampleIsWrittenByteForByte() {
-        QTemporaryDir folder;
-        const Outcome result =
-            writeConfigFile(generateConfig(u"exampleowner"_s, u"!"_s, {ExampleBot()}), folder.path());
-        QVERIFY2(result.ok, qPrintable(result.error));
-        QFile written(folder.filePath(u"config.txt"_s)), golden(QStringLiteral(QEL_TEST_DATA "/one_bot.txt"));
-        QVERIFY(written.open(QIODevice::ReadOnly) && golden.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), golden.readAll());
+    // The two conversions of a captured bot: the client's code and the CD-key's clean-up.
+    void capturedValues() {
+        const std::pair<QString, QString> clients[]{
+            {"StarCraft", "STAR"}, {"Brood War", "SEXP"}, {"WarCraft II BNE", "WAR2"}, {"starcraft", ""}};
+        for (const auto& [name, code] : clients)
+            QCOMPARE(clientCode(name), code);
+        const std::pair<QString, QString> keys[]{
+            {"  ab - CD -ef  ", "abCDef"}, {" - -- ", ""}, {"a\tb\u2013c", "a\tb\u2013c"}}; // tabs, other dashes stay
+        for (const auto& [typed, stored] : keys)
+            QCOMPARE(normalizeCdKey(typed), stored);
     }
 
-    void headThenTwelveLinesPerBotInCaptureOrder_data() {
-        QTest::addColumn<int>("bots");
-        QTest::newRow("none") << 0;
-        QTest::newRow("three") << 3;
-    }
-    void headThenTwelveLinesPerBotInCaptureOrder() {
-        QFETCH(int, bots);
-        QList<BotRecord> list;
-        for (int i = 0; i < bots; ++i) {
-            list << ExampleBot();
-            list.last().username = u"bot%1"_s.arg(i);
-        }
-        const QStringList lines = Lines(list);
-        QCOMPARE(lines.size(), 29 + 12 * bots + 1);
-        QCOMPARE(lines.last(), QString()); // every line, the last too, ends in a line feed
-        QCOMPARE(lines[28], u"}"_s);
-        for (int i = 0; i < bots; ++i) {
-            QCOMPARE(lines[29 + 12 * i], u"bot bot%1 {"_s.arg(i)); // right after the "}" before it
-            QCOMPARE(lines[40 + 12 * i], u"}"_s);
+    // Whatever the values hold, the document has the fixed head and twelve lines per bot, in capture order.
+    void lineBreaksInValuesCannotAddLines() {
+        for (const QString value : {"x", "x\ny", "x\ry", "x\r\ny"}) {
+            const QList<BotRecord> bots{{"a" + value, value, value, true, "STAR", value, value, value},
+                                        {"b" + value, value, value, false, "WAR2", value, value, value}};
+            const QStringList lines = generateConfig(value, value, bots).split(u'\n');
+            QCOMPARE(lines.size(), 29 + 2 * 12 + 1); // every line, the last too, ends in a line feed
+            QVERIFY(lines[29].startsWith(u"bot a") && lines[41].startsWith(u"bot b") && lines[52] == u"}");
         }
     }
 
-    void eachCodePointBecomesOneByte_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ASCII") << u"Bot 1!"_s << QByteArray("Bot 1!");
-        QTest::newRow("e acute") << u"caf\u00e9"_s << QByteArray("caf\xe9");
-        QTest::newRow("euro, quotes, dashes")
-            << u"\u20ac\u201cx\u201d\u2013\u2014"_s << QByteArray("\x80\x93x\x94\x96\x97");
-        QTest::newRow("CJK") << u"a\u4e2db"_s << QByteArray("a?b");
-        QTest::newRow("emoji, one code point each") << u"\U0001F600\U0001F680"_s << QByteArray("??");
-        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?");
-        QTest::newRow("C1 control without a byte") << u"\u0085"_s << QByteArray("?");
-        QTest::newRow("undefined byte kept as Windows does") << u"\u0081"_s << QByteArray("\x81");
-    }
-    void eachCodePointBecomesOneByte() {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(encodeWindows1252(text), bytes);
+    void eachCharacterBecomesOneByte() {
+        const std::pair<QString, QByteArray> texts[]{
+            {"Bot 1!", "Bot 1!"},
+            {"\u00a0 caf\u00e9\u00ff", "\xa0 caf\xe9\xff"},
+            {"\u20ac\u201cx\u201d\u2013\u2014", "\x80\x93x\x94\x96\x97"},
+            {"a\u4e2db", "a?b"},
+            {"\U0001F600\U0001F680", "??"}, // one byte for each character, not for each half of a pair
+            {QString(QChar(0xD800)), "?"},  // a lone surrogate
+            {"\u0085", "?"},                // a C1 control without a byte
+            {"\u0081", "\x81"}};            // an undefined byte kept, as Windows does
+        for (const auto& [text, bytes] : texts)
+            QCOMPARE(encodeWindows1252(text), bytes);
     }
 
 #ifdef Q_OS_UNIX
     void newFileIsPrivateAndAReplacedOneKeepsItsPermissions() {
         QTemporaryDir folder;
-        const QString path = folder.filePath(u"config.txt"_s);
-        QVERIFY(writeConfigFile(u"x\n"_s, folder.path()).ok);
-        QCOMPARE(QFile::permissions(path).toInt() & 0x0077, 0); // nothing for group and others
-        QVERIFY(QFile::permissions(path).testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-
+        const QString path = folder.filePath("config.txt");
+        QVERIFY(writeConfigFile("x\n", folder.path()).ok);
+        QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         const auto shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                             QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
         QVERIFY(QFile::setPermissions(path, shared));
-        QVERIFY(writeConfigFile(u"y\n"_s, folder.path()).ok);
+        QVERIFY(writeConfigFile("y\n", folder.path()).ok);
         QCOMPARE(QFile::permissions(path), shared);
     }
 #endif

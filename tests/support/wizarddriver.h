@@ -1,126 +1,78 @@
 // Drives a real wizard window the way a person would, through its widgets, with a scripted platform.
 #pragma once
 
-#include "scriptedplatform.h"
 #include "wizard/wizardwindow.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
-using namespace Qt::Literals::StringLiterals;
+#include <memory>
 
-inline QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray readAll(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
 
-// The worked example of config.txt for one bot, written by hand.
-inline QByteArray Golden() {
-    return ReadAll(QStringLiteral(QEL_TEST_DATA "/one_bot.txt"));
-}
+// Answers message boxes from a script and records each as its style and text ("48 Please enter a bot master.");
+// a box with no answer queued fails the test. Its executable folder is a temporary one unless a test chooses
+// another. Starting a program is the real one, recorded.
+class ScriptedPlatform final : public Platform {
+public:
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) override;
+    QString executableFolder() const override { return folder.isEmpty() ? m_folder.path() : folder; }
+    Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) override {
+        starts << program << workingFolder << QString::number(static_cast<int>(show));
+        return QtPlatform().startProgram(program, workingFolder, show);
+    }
+    void endProgram() override { ++endCalls; }
 
-struct WizardDriver {
+    QList<MessageAnswer> answers;
+    QStringList boxes;
+    QStringList starts; // program, working folder and show state of each start
+    int endCalls = 0;
+    QString folder;
+
+private:
+    QTemporaryDir m_folder;
+};
+
+class WizardDriver {
+public:
+    WizardDriver();
+
+    // The control of that object name; a name the window does not have ends the test program.
+    QWidget* find(const QString& name) const;
+    template <typename T> T* find(const QString& name) const { return qobject_cast<T*>(find(name)); }
+    QString text(const QString& name) const; // of a label, button, text box or drop-down
+    QString focusName() const;               // a drop-down's name when its text box has the focus
+    int visiblePage() const;                 // the one page that shows, -1 when it is not exactly one
+    QString configPath() const { return platform.executableFolder() + "/config.txt"; }
+
+    void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    void next() { click("cmdNext"); }
+    void back() { click("cmdBack"); }
+    // Keys for the focused control, separated by blanks: a key's name ("Return"), 'text' to type, >name to press
+    // Tab until that control has the focus.
+    void play(const QString& keys);
+    void type(const QString& name, const QString& text); // over what the box holds
+    // Forward from the Welcome page, with a bot master and a bot on the way.
+    void reachStep(int step);
+
     ScriptedPlatform platform;
     WizardWindow window{platform};
+};
 
-    WizardDriver() {
-        platform.watch(&window);
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            QTest::qFail("the wizard window did not become active", __FILE__, __LINE__);
-    }
+// A fresh wizard for every test. A scripted answer that no box used fails the test, and the working folder that a
+// test changed is restored.
+class WizardTestCase : public QObject {
+    Q_OBJECT
 
-    template <typename T = QWidget> T* find(const QString& name) const {
-        auto* widget = window.findChild<T*>(name);
-        if (!widget)
-            QTest::qFail(qPrintable(u"no control named "_s + name), __FILE__, __LINE__);
-        return widget;
-    }
-    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
-    QComboBox* combo(const QString& name) const { return find<QComboBox>(name); }
-    QString text(const QString& name) const { return find<QLabel>(name)->text(); }
-    QString nextCaption() const { return find<QPushButton>(u"cmdNext"_s)->text(); }
+protected:
+    WizardDriver& wizard() { return *m_wizard; }
 
-    void click(const QString& name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-    void next() { click(u"cmdNext"_s); }
-    void back() { click(u"cmdBack"_s); }
-    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-    // Queues OK for the next count message boxes.
-    void ok(int count = 1) {
-        for (int i = 0; i < count; ++i)
-            platform.answer(MessageAnswer::Ok);
-    }
+private Q_SLOTS:
+    void init();
+    void cleanup();
 
-    // The page frames that a person can see; exactly one on every step.
-    QStringList visiblePages() const {
-        QStringList pages;
-        for (int i = 0; i < 5; ++i) {
-            if (find(u"fraBody_%1"_s.arg(i))->isVisible())
-                pages << u"fraBody_%1"_s.arg(i);
-        }
-        return pages;
-    }
-
-    // Types over what a box holds, as a person would.
-    void type(const QString& name, const QString& text) {
-        QComboBox* combo = window.findChild<QComboBox*>(name);
-        QWidget* box = combo ? static_cast<QWidget*>(combo->lineEdit()) : find(name);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-
-    // Fills the Global Settings page and goes on to the bot page.
-    void reachBotPage(const QString& master = u"owner"_s) {
-        next();
-        type(u"txtMaster"_s, master);
-        next();
-    }
-
-    struct Bot {
-        QString username, password, server, cdKey, client, homeChannel;
-        bool display = true;
-    };
-    static Bot SampleBot(const QString& name = u"bot1"_s) {
-        return {name, u"secret"_s, u"useast.battle.net"_s, u"ABCD-1234"_s, u"Brood War"_s, u"op home"_s, true};
-    }
-    // The bot of the golden file, typed with dashes and a blank in its CD-key.
-    static Bot ExampleBot() {
-        return {u"examplebot"_s,
-                u"examplepass"_s,
-                u"useast.battle.net"_s,
-                u"1234-5678 90123"_s,
-                u"StarCraft"_s,
-                u"examplechannel"_s,
-                true};
-    }
-
-    // Fills the bot page: the server typed, the client picked from its list.
-    void fillBot(const Bot& bot) {
-        type(u"txtBot_0"_s, bot.username);
-        type(u"txtBot_1"_s, bot.password);
-        type(u"cmbServer"_s, bot.server);
-        type(u"txtBot_2"_s, bot.cdKey);
-        combo(u"cmbClient"_s)->setCurrentIndex(combo(u"cmbClient"_s)->findText(bot.client));
-        type(u"txtBot_3"_s, bot.homeChannel);
-        find<QCheckBox>(u"chkDisplay"_s)->setChecked(bot.display);
-    }
-
-    // From the start to the Finished page with one bot: Next, Next, Next, Generate.
-    void generate(const Bot& bot = ExampleBot()) {
-        reachBotPage(u"exampleowner"_s);
-        fillBot(bot);
-        next();
-        next();
-    }
-
-    QString configPath() const { return platform.executableFolder() + u"/config.txt"_s; }
+private:
+    std::unique_ptr<WizardDriver> m_wizard;
+    QString m_workingFolder;
 };
