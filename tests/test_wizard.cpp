@@ -70,8 +70,9 @@ private Q_SLOTS:
         for (int i = 0; i < fields.size(); ++i) { // each help button explains its own field
             w.platform.answers = {MessageAnswer::Ok};
             w.click(u"cmdInfo_%1"_s.arg(i));
-            QVERIFY2(w.platform.boxes.last().startsWith(u"64 ") && w.platform.boxes.last().contains(fields[i]),
-                     qPrintable(w.platform.boxes.last()));
+            QVERIFY2(w.platform.boxes.value(w.platform.boxes.size() - 1).startsWith(u"64 ") &&
+                         w.platform.boxes.value(w.platform.boxes.size() - 1).contains(fields[i]),
+                     qPrintable(w.platform.boxes.value(w.platform.boxes.size() - 1)));
         }
         QStringList visited{"txtBot_0"};
         for (w.find("txtBot_0")->setFocus(); visited.size() < 20; w.play("Tab"))
@@ -204,7 +205,8 @@ private Q_SLOTS:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
 #endif
-        const QString box = w.platform.boxes.last(), named = QDir::toNativeSeparators(path) + "\n\n";
+        const QString box = w.platform.boxes.value(w.platform.boxes.size() - 1),
+                      named = QDir::toNativeSeparators(path) + "\n\n";
         QVERIFY2(fault == "no bot" ? box == "48 No bot has been added yet.  Please go Back and enter at least a server "
                                             "and a game client."
                                    : box.startsWith(u"16 ") && box.contains(named) && !box.contains(named + '\n'),
