@@ -3,26 +3,42 @@
 
 #include "wizard/wizardwindow.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-QByteArray readAll(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
 
 // Answers message boxes from a script and records each as its style and text ("48 Please enter a bot master.");
 // a box with no answer queued fails the test. Its executable folder is a temporary one unless a test chooses
 // another. Starting a program is the real one, recorded.
 class ScriptedPlatform final : public Platform {
 public:
-    MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) override;
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) override {
+        boxes << QString::number(static_cast<int>(style)) + u' ' + text;
+        if (title == "Qel Configuration Wizard" && !answers.isEmpty())
+            return answers.takeFirst();
+        QTest::qFail(qPrintable("unexpected message box: " + title + ": " + text), __FILE__, __LINE__);
+        return MessageAnswer::No;
+    }
     QString executableFolder() const override { return folder.isEmpty() ? m_folder.path() : folder; }
     Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) override {
         starts << program << workingFolder << QString::number(static_cast<int>(show));
         return QtPlatform().startProgram(program, workingFolder, show);
     }
     void endProgram() override { ++endCalls; }
+    QString lastBox() const { return boxes.isEmpty() ? QString() : boxes.last(); }
 
     QList<MessageAnswer> answers;
     QStringList boxes;
@@ -36,14 +52,41 @@ private:
 
 class WizardDriver {
 public:
-    WizardDriver();
+    WizardDriver() {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the wizard window did not become active");
+    }
 
     // The control of that object name; a name the window does not have ends the test program.
-    QWidget* find(const QString& name) const;
+    QWidget* find(const QString& name) const {
+        auto* widget = window.findChild<QWidget*>(name);
+        if (!widget)
+            qFatal("the window has no control named %s", qPrintable(name));
+        return widget;
+    }
     template <typename T> T* find(const QString& name) const { return qobject_cast<T*>(find(name)); }
-    QString text(const QString& name) const; // of a label, button, text box or drop-down
-    QString focusName() const;               // a drop-down's name when its text box has the focus
-    int visiblePage() const;                 // the one page that shows, -1 when it is not exactly one
+    // The text of a label, button, text box or drop-down.
+    QString text(const QString& name) const {
+        return find(name)->property(find<QComboBox>(name) ? "currentText" : "text").toString();
+    }
+    // The focused control's name; a drop-down's when its text box has the focus.
+    QString focusName() const {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && qobject_cast<QComboBox*>(focus->parentWidget()))
+            focus = focus->parentWidget();
+        return focus ? focus->objectName() : QString();
+    }
+    // The one page that shows, -1 when it is not exactly one.
+    int visiblePage() const {
+        QList<int> shown;
+        for (int i = 0; i < 5; ++i) {
+            if (find(QStringLiteral("fraBody_%1").arg(i))->isVisible())
+                shown << i;
+        }
+        return shown.size() == 1 ? shown[0] : -1;
+    }
     QString configPath() const { return platform.executableFolder() + "/config.txt"; }
 
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
@@ -52,9 +95,17 @@ public:
     // Keys for the focused control, separated by blanks: a key's name ("Return"), 'text' to type, >name to press
     // Tab until that control has the focus.
     void play(const QString& keys);
-    void type(const QString& name, const QString& text); // over what the box holds
     // Forward from the Welcome page, with a bot master and a bot on the way.
-    void reachStep(int step);
+    void reachStep(int step) {
+        for (int at = 0; at < step; ++at) {
+            if (at == 1)
+                play(">txtMaster 'owner'");
+            next();
+            if (at == 1)
+                play(">txtBot_0 'bot1' Tab 'secret' Tab 'useast.battle.net' Tab 'AB-CD' Tab Down Down Tab 'home'");
+        }
+        QCOMPARE(window.currentStep(), step);
+    }
 
     ScriptedPlatform platform;
     WizardWindow window{platform};
