@@ -1,15 +1,36 @@
 #!/usr/bin/env bash
-# Installs what building and testing the wizard needs on Debian 12, if anything is missing.
+# Installs what a task needs on Debian 12, if anything is missing:
+#   run      building and starting the wizard
+#   test     the above, plus the formatting check, benchmarks, sanitizers and fuzzing
+#   windows  cross-building QelWizard.exe and running it under Wine
 set -euo pipefail
 
-packages=(
-    cmake make g++              # build tools
-    qt6-base-dev                # Qt 6 Core, Gui and Widgets
-    libgl-dev                   # OpenGL headers that Qt's CMake files look for
-    libbenchmark-dev            # Google Benchmark, for bench/
-    clang-format                # the formatting check
+run=(
+    cmake make g++                                  # build tools
+    qt6-base-dev                                    # Qt 6 Core, Gui and Widgets
+    libgl-dev                                       # OpenGL headers that Qt's CMake files look for
     fontconfig fonts-dejavu-core fonts-dejavu-extra # DejaVu Sans Condensed stands in for Tahoma
 )
+test=(
+    libbenchmark-dev          # Google Benchmark, for bench/
+    clang-format              # the formatting check
+    clang libclang-rt-14-dev  # libFuzzer, for fuzz/
+)
+windows=(
+    cmake ninja-build dpkg-dev qt6-base-dev-tools                     # Qt's source, its host tools and the build
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 # the cross compiler
+    wine wine64 xvfb                                                  # running the Windows tests
+)
+
+case "${1:-run}" in
+run) packages=("${run[@]}") ;;
+test) packages=("${run[@]}" "${test[@]}") ;;
+windows) packages=("${windows[@]}") ;;
+*)
+    echo "usage: $0 [run|test|windows]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

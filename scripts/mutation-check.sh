@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 repo=$PWD
 work=$repo/build-mutation
 tree=$work/tree
-scripts/install-deps.sh
+scripts/install-deps.sh run
 
 rm -rf "$tree"
 mkdir -p "$tree"

@@ -4,9 +4,20 @@
 #include "config/configformat.h"
 #include "config/configwriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+using namespace Qt::Literals::StringLiterals;
 
 class ConfigTest : public QObject {
     Q_OBJECT
@@ -18,8 +29,10 @@ private Q_SLOTS:
             {"StarCraft", "STAR"}, {"Brood War", "SEXP"}, {"WarCraft II BNE", "WAR2"}, {"starcraft", ""}};
         for (const auto& [name, code] : clients)
             QCOMPARE(clientCode(name), code);
-        const std::pair<QString, QString> keys[]{
-            {"  ab - CD -ef  ", "abCDef"}, {" - -- ", ""}, {"a\tb\u2013c", "a\tb\u2013c"}}; // tabs, other dashes stay
+        const std::pair<QString, QString> keys[]{{"  ab - CD -ef  ", "abCDef"},
+                                                 {"ab\r\ncd\ne-f\rg", "abcdefg"},
+                                                 {" - -- ", ""},
+                                                 {"a\tb\u2013c", "a\tb\u2013c"}}; // tabs and other dashes stay
         for (const auto& [typed, stored] : keys)
             QCOMPARE(normalizeCdKey(typed), stored);
     }
@@ -61,6 +74,43 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(path, shared));
         QVERIFY(writeConfigFile("y\n", folder.path()).ok);
         QCOMPARE(QFile::permissions(path), shared);
+    }
+
+    // While config.txt is written, and after a crash part way, the new text is readable by its owner only, even where
+    // the old file is readable by others; the old file stays whole.
+    void partlyWrittenFileIsPrivate() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("config.txt");
+        QVERIFY(writeConfigFile("old\n", folder.path()).ok);
+        QVERIFY(
+            QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        const pid_t child = fork();
+        if (child == 0) { // past 100 bytes the writer stops itself, to be looked at and killed
+            std::signal(SIGXFSZ, [](int) { raise(SIGSTOP); });
+            const rlimit small{100, RLIM_INFINITY};
+            setrlimit(RLIMIT_FSIZE, &small);
+            writeConfigFile(QString(1000, u'x'), folder.path());
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, WUNTRACED), child);
+        QVERIFY(WIFSTOPPED(status));
+        QStringList modes; // of every file of the folder the writer holds open, config.txt itself aside
+        const QString open = u"/proc/%1/fd"_s.arg(child);
+        for (const QString& fd : QDir(open).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            const QString target = QFile::symLinkTarget(open + '/' + fd);
+            struct stat info {};
+            if (target.startsWith(folder.path()) && target != path && stat(qPrintable(open + '/' + fd), &info) == 0)
+                modes << QString::number(info.st_mode & 0777, 8);
+        }
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        QCOMPARE(modes, QStringList{"600"});
+        for (const QFileInfo& left : QDir(folder.path()).entryInfoList(QDir::Files | QDir::Hidden))
+            QVERIFY(left.filePath() == path ||
+                    !(left.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther)));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old\r\n\r\n");
     }
 #endif
 };

@@ -3,6 +3,7 @@
 #include "wizarddriver.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 using namespace Qt::Literals::StringLiterals;
@@ -29,7 +31,7 @@ private Q_SLOTS:
     void keyboardOnlyWholeJobWritesTheGoldenFile() {
         WizardDriver& w = wizard();
         writeFile(w.configPath(), QByteArray(5000, '#'));
-        const QString folder = w.platform.executableFolder(), bot = folder + "/QelBot3.exe";
+        const QString folder = w.folder(), bot = folder + "/QelBot3.exe";
         // The bot records the folder it runs in and its parent process.
         writeFile(bot, "#!/bin/sh\npwd > ran.tmp\necho $PPID >> ran.tmp\nmv ran.tmp ran.txt\n");
         QVERIFY(QFile::setPermissions(bot, QFile::permissions(bot) | QFileDevice::ExeOwner));
@@ -226,7 +228,7 @@ private Q_SLOTS:
                  qPrintable(w.platform.lastBox()));
         QCOMPARE(w.window.currentStep() + w.visiblePage(), 3 + 3);
         QCOMPARE(readAll(path), old.toLatin1());
-        QCOMPARE(QDir(w.platform.executableFolder()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(w.folder()).entryList(QDir::Files | QDir::Hidden),
                  QStringList(old.isEmpty() ? 0 : 1, "config.txt"));  // no temporary file left
         QVERIFY(fault != "folder in the way" || QDir().rmdir(path)); // mend the cause and try again
         if (fault == "no bot") {
@@ -236,6 +238,51 @@ private Q_SLOTS:
         }
         w.next();
         QCOMPARE(readAll(path).count("\r\n"), 29 + 12 + 1);
+    }
+
+    // Text boxes keep whatever length is typed or pasted, all the way into config.txt.
+    void longTextsAreKeptWhole() {
+        WizardDriver& w = wizard();
+        QGuiApplication::clipboard()->setText(QString(100000, u'x'));
+        w.next();
+        w.play(">txtMaster Paste");
+        w.next();
+        w.play(">txtBot_0 Paste Tab Paste Tab Paste Tab Paste Tab Down Tab Paste");
+        w.next();
+        w.next();
+        // The master, the username in the bot's first line, password, server, CD-key, home channel and register.
+        QCOMPARE(readAll(w.configPath()).count(QByteArray(100000, 'x')), 7);
+    }
+
+    // A folder whose name is not text cannot be named: Generate says so and nothing is written or started anywhere
+    // else, not in the working folder either. Relative and missing folders are refused the same way.
+    void unnamableFolderIsNeverReplacedByAnother() {
+        WizardDriver& w = wizard();
+        QTemporaryDir root, working;
+        const QByteArray folder = QFile::encodeName(root.path()) + "/caf\xe9";
+        QCOMPARE(mkdir(folder.constData(), 0700), 0);
+        QVERIFY(QDir(root.path()).mkdir(u"caf\ufffd"_s)); // what Qt would make of the name, as a real folder
+        QDir::setCurrent(working.path());
+        writeFile("QelBot3.exe", "#!/bin/sh\ntouch started\n");
+        QVERIFY(QFile::setPermissions("QelBot3.exe", QFile::permissions("QelBot3.exe") | QFileDevice::ExeOwner));
+        w.reachStep(3);
+        w.platform.executable = folder + "/QelWizard";
+        w.platform.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+        w.next(); // Generate
+        QVERIFY2(explains(w.platform.lastBox(), root.path() + "/caf\ufffd/config.txt"),
+                 qPrintable(w.platform.lastBox()));
+        QCOMPARE(w.window.currentStep(), 3);
+        w.platform.executable.clear(); // Generate where it can, then lose the folder before Done
+        w.next();
+        w.platform.executable = folder + "/QelWizard";
+        w.next(); // Done
+        QVERIFY2(explains(w.platform.lastBox(), root.path() + "/caf\ufffd/QelBot3.exe"),
+                 qPrintable(w.platform.lastBox()));
+        QCOMPARE(w.platform.starts.size() * 10 + w.platform.endCalls, 1);
+        QCOMPARE(QDir().entryList(QDir::Files), QStringList{"QelBot3.exe"});
+        QCOMPARE(QDir(root.path() + u"/caf\ufffd"_s).entryList(QDir::Files), QStringList());
+        for (const char* path : {"QelWizard", "bin/QelWizard", "/no/such/folder/QelWizard"})
+            QVERIFY(!folderOfExecutable(path).ok && !folderOfExecutable(path).error.isEmpty());
     }
 };
 

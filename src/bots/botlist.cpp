@@ -22,8 +22,9 @@ QString clientCode(const QString& clientName) {
 
 QString normalizeCdKey(const QString& typed) {
     QString key = typed;
-    key.remove(QLatin1Char(' '));
-    key.remove(QLatin1Char('-'));
+    // A key pasted from a text with line breaks is cleaned of them like of the blanks between its groups.
+    for (const char removed : {' ', '-', '\r', '\n'})
+        key.remove(QLatin1Char(removed));
     // With every blank gone there are none left at the ends to trim.
     return key;
 }

@@ -19,5 +19,5 @@ struct BotRecord {
 // "STAR", "SEXP" or "WAR2" for the three client names, compared exactly; an empty string for any other text.
 QString clientCode(const QString& clientName);
 
-// Removes every blank, then every dash; letters keep their case and other characters stay.
+// Removes every blank, dash and line break; letters keep their case and other characters stay.
 QString normalizeCdKey(const QString& typed);

@@ -19,7 +19,8 @@ Outcome writeConfigFile(const QString& document, const QString& folder) {
         bytes += "\r\n";
     }
 
-    const bool isNew = !QFileInfo::exists(path);
+    constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    const QFileDevice::Permissions kept = QFileInfo::exists(path) ? QFile::permissions(path) : ownerOnly;
     QSaveFile file(path);
     // Unbuffered, so a short write (a disk that fills up part way) is seen here instead of passing for success
     // in the buffered flush inside commit().
@@ -28,13 +29,12 @@ Outcome writeConfigFile(const QString& document, const QString& folder) {
         return result;
     }
 #ifdef Q_OS_UNIX
-    // Set on the temporary file, so config.txt is never readable by others, not even for a moment.
-    if (isNew && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    // QSaveFile gives the temporary file the old file's mode. It holds passwords, so nobody else may read it while it
+    // is written, nor after a crash leaves it behind; it takes the old mode only just before it replaces config.txt.
+    if (!file.setPermissions(ownerOnly)) {
         result.error = file.errorString();
         return result; // the QSaveFile destructor discards the temporary file
     }
-#else
-    Q_UNUSED(isNew);
 #endif
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
@@ -44,6 +44,12 @@ Outcome writeConfigFile(const QString& document, const QString& folder) {
         }
         done += written;
     }
+#ifdef Q_OS_UNIX
+    if (kept != ownerOnly && !file.setPermissions(kept)) {
+        result.error = file.errorString();
+        return result;
+    }
+#endif
     if (!file.commit()) {
         result.error = file.errorString();
         return result;

@@ -10,6 +10,7 @@
 #include <QRect>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -55,6 +56,7 @@ QWidget* makeCombo(const ControlRow& row, QWidget* parent) {
         combo->setEditable(true);
         // Inline completion would add the rest of a matching entry to what was typed.
         combo->setCompleter(nullptr);
+        combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     }
     return combo;
 }
@@ -73,8 +75,8 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         return makeLabel(row, parent);
     case ControlKind::TextBox: {
         auto* edit = new QLineEdit(text, parent);
-        if (row.flags & ControlFlag::OneCharacter)
-            edit->setMaxLength(1);
+        // A line edit cuts at 32767 characters unless told otherwise; only the trigger has a limit.
+        edit->setMaxLength(row.flags & ControlFlag::OneCharacter ? 1 : std::numeric_limits<int>::max());
         return edit;
     }
     case ControlKind::EditableCombo:

@@ -31,13 +31,17 @@ public:
     virtual ~Platform() = default;
 
     virtual MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) = 0;
-    // The folder that holds the running executable.
-    virtual QString executableFolder() const = 0;
+    // The absolute folder that holds the running executable, with "/" between names, or why it cannot be named.
+    virtual Outcome executableFolder() const = 0;
     // Starts program (an absolute path) detached, without a shell, in workingFolder.
     virtual Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) = 0;
     // Ends the program once the current handler returns.
     virtual void endProgram() = 0;
 };
+
+// The folder of the executable whose path the file system spells as nativePath: absolute, existing, and with a name
+// that survives the way to QString and back; otherwise the reason.
+Outcome folderOfExecutable(const QByteArray& nativePath);
 
 // The real platform, through Qt.
 class QtPlatform final : public Platform {
@@ -46,7 +50,7 @@ public:
     void setParentWindow(QWidget* window) { m_window = window; }
 
     MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) override;
-    QString executableFolder() const override;
+    Outcome executableFolder() const override;
     Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) override;
     void endProgram() override;
 

@@ -3,11 +3,19 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <climits>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
 #endif
 
 namespace {
@@ -26,6 +34,14 @@ QMessageBox::Icon iconOf(MessageStyle style) {
     Q_UNREACHABLE();
 }
 
+// The folder, when it is an absolute one that exists.
+Outcome existingFolder(const QString& folder) {
+    Outcome result{QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir(), QDir::fromNativeSeparators(folder), {}};
+    if (!result.ok)
+        result.error = QStringLiteral("The wizard cannot find the folder it was started from.");
+    return result;
+}
+
 } // namespace
 
 MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageStyle style) {
@@ -37,8 +53,25 @@ MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, 
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-QString QtPlatform::executableFolder() const {
-    return QCoreApplication::applicationDirPath();
+Outcome folderOfExecutable(const QByteArray& nativePath) {
+    const QByteArray folder = nativePath.left(nativePath.lastIndexOf('/'));
+    const QString name = QFile::decodeName(folder);
+    if (QFile::encodeName(name) == folder)
+        return existingFolder(name);
+    return {false, name,
+            QStringLiteral("The name of this folder is not text on this system, so the wizard cannot name it.  Move "
+                           "the wizard and the bot to a folder with a plain name.")};
+}
+
+Outcome QtPlatform::executableFolder() const {
+#ifdef Q_OS_LINUX
+    // The link holds the file system's own bytes; Qt's applicationDirPath() gives up on a name that is not UTF-8.
+    std::array<char, PATH_MAX> bytes{};
+    const ssize_t length = readlink("/proc/self/exe", bytes.data(), bytes.size());
+    return folderOfExecutable(QByteArray(bytes.data(), std::max<ssize_t>(length, 0)));
+#else
+    return existingFolder(QCoreApplication::applicationDirPath());
+#endif
 }
 
 Outcome QtPlatform::startProgram(const QString& program, const QString& workingFolder, ShowState show) {

@@ -266,8 +266,10 @@ bool WizardWindow::writeConfigAndShowFinished() {
         return false;
     }
 
+    const Outcome folder = m_platform.executableFolder();
     const Outcome written =
-        writeConfigFile(generateConfig(m_master->text(), m_trigger->text(), m_bots), m_platform.executableFolder());
+        folder.ok ? writeConfigFile(generateConfig(m_master->text(), m_trigger->text(), m_bots), folder.path)
+                  : Outcome{false, QDir::toNativeSeparators(folder.path + QStringLiteral("/config.txt")), folder.error};
     if (!written.ok) {
         m_pages[3]->show();
         message(QStringLiteral("The configuration file could not be written:\n%1\n\n%2\n\nAny earlier config.txt "
@@ -293,9 +295,10 @@ void WizardWindow::goNext() {
 
 void WizardWindow::startBotAndEnd() {
     if (m_startBot->checkState() == Qt::Checked) {
-        const QString folder = m_platform.executableFolder();
-        const Outcome started = m_platform.startProgram(QDir(folder).filePath(QString::fromLatin1(kBotProgram)), folder,
-                                                        ShowState::Minimized);
+        const Outcome folder = m_platform.executableFolder();
+        const QString program = QDir(folder.path).filePath(QString::fromLatin1(kBotProgram));
+        const Outcome started = folder.ok ? m_platform.startProgram(program, folder.path, ShowState::Minimized)
+                                          : Outcome{false, QDir::toNativeSeparators(program), folder.error};
         if (!started.ok) {
             message(QStringLiteral("The bot could not be started:\n%1\n\n%2").arg(started.path, started.error),
                     MessageStyle::Critical);

@@ -16,6 +16,8 @@ void WizardDriver::play(const QString& keys) {
             for (int presses = 0; presses < 40 && focusName() != step.mid(1); ++presses)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY2(focusName() == step.mid(1), qPrintable("Tab never reached " + step));
+        } else if (step == u"Paste") {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence::Paste);
         } else {
             const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + step), &known);
             QVERIFY2(known, qPrintable("no key named " + step));

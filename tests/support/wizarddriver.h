@@ -21,8 +21,8 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // Answers message boxes from a script and records each as its style and text ("48 Please enter a bot master.");
-// a box with no answer queued fails the test. Its executable folder is a temporary one unless a test chooses
-// another. Starting a program is the real one, recorded.
+// a box with no answer queued fails the test. The wizard's executable is in a temporary folder unless a test names
+// another path, in the file system's own bytes. Starting a program is the real one, recorded.
 class ScriptedPlatform final : public Platform {
 public:
     MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) override {
@@ -32,7 +32,10 @@ public:
         QTest::qFail(qPrintable("unexpected message box: " + title + ": " + text), __FILE__, __LINE__);
         return MessageAnswer::No;
     }
-    QString executableFolder() const override { return folder.isEmpty() ? m_folder.path() : folder; }
+    Outcome executableFolder() const override {
+        return folderOfExecutable(executable.isEmpty() ? QFile::encodeName(m_folder.filePath("QelWizard"))
+                                                       : executable);
+    }
     Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) override {
         starts << program << workingFolder << QString::number(static_cast<int>(show));
         return QtPlatform().startProgram(program, workingFolder, show);
@@ -44,7 +47,7 @@ public:
     QStringList boxes;
     QStringList starts; // program, working folder and show state of each start
     int endCalls = 0;
-    QString folder;
+    QByteArray executable;
 
 private:
     QTemporaryDir m_folder;
@@ -87,13 +90,14 @@ public:
         }
         return shown.size() == 1 ? shown[0] : -1;
     }
-    QString configPath() const { return platform.executableFolder() + "/config.txt"; }
+    QString folder() const { return platform.executableFolder().path; }
+    QString configPath() const { return folder() + "/config.txt"; }
 
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     void next() { click("cmdNext"); }
     void back() { click("cmdBack"); }
-    // Keys for the focused control, separated by blanks: a key's name ("Return"), 'text' to type, >name to press
-    // Tab until that control has the focus.
+    // Keys for the focused control, separated by blanks: a key's name ("Return"), 'text' to type, Paste, >name to
+    // press Tab until that control has the focus.
     void play(const QString& keys);
     // Forward from the Welcome page, with a bot master and a bot on the way.
     void reachStep(int step) {

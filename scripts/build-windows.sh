@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds QelWizard.exe on Debian 12: a static Qt 6 for 64-bit Windows made once from Debian's own qt6-base source
+# (kept in a cache folder outside the checkout), then the wizard and its tests cross-built with MinGW-w64 against it.
+#   scripts/build-windows.sh          build-windows/QelWizard.exe and the Windows tests
+#   QELWIZARD_CACHE=DIR ...           where the static Qt lives (default: ~/.cache/qelwizard)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+cache=${QELWIZARD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/qelwizard}
+qt=$cache/qt6-mingw-static
+jobs=$(nproc)
+
+scripts/install-deps.sh windows
+
+mkdir -p "$cache"
+toolchain=$cache/mingw-w64-x86_64.cmake
+cat >"$toolchain" <<'TOOLCHAIN'
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+TOOLCHAIN
+
+if [ ! -f "$qt/.complete" ]; then
+    started=$(date +%s)
+    # Debian's source of the same Qt the Linux build uses, through a deb-src entry of its own.
+    sources=/etc/apt/sources.list.d/qelwizard-qt-source.sources
+    if [ ! -f "$sources" ]; then
+        sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm bookworm-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
+            "${sudo[@]}" tee "$sources" >/dev/null
+        "${sudo[@]}" apt-get update -qq
+    fi
+    rm -rf "$cache/src" "$cache/qt-build" "$qt"
+    (cd "$cache" && apt-get source -qq --download-only qt6-base=6.4.2+dfsg-10 && dpkg-source -q -x qt6-base_6.4.2+dfsg-10.dsc src)
+    # Only Core, Gui, Widgets and Test with the Windows and offscreen platform plugins. Debian's source has no
+    # wintab headers (tablet events off); without OpenGL the Windows plugin must not build its dynamic-GL code.
+    cmake -S "$cache/src" -B "$cache/qt-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DCMAKE_INSTALL_PREFIX="$qt" \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF \
+        -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF \
+        -DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF \
+        -DFEATURE_vulkan=OFF -DFEATURE_sql=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_zstd=OFF \
+        -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF \
+        -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_pkg_config=OFF
+    cmake --build "$cache/qt-build" -j "$jobs"
+    cmake --install "$cache/qt-build"
+    touch "$qt/.complete"
+    echo "Static Qt for Windows built in $(($(date +%s) - started)) s into $qt"
+fi
+
+cmake -S "$repo" -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
+    -DQELWIZARD_WERROR=ON -DQELWIZARD_BENCH=OFF \
+    -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+cmake --build build-windows -j "$jobs"
+x86_64-w64-mingw32-strip build-windows/QelWizard.exe
+echo "build-windows/QelWizard.exe: $(stat -c %s build-windows/QelWizard.exe) bytes"
