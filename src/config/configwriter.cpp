@@ -7,18 +7,22 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-Outcome writeConfigFile(const QString& document, const QString& folder) {
-    const QString path = QDir(folder).filePath(QStringLiteral("config.txt"));
-    Outcome result;
-    result.path = QDir::toNativeSeparators(path);
-
+QByteArray configBytes(const QString& document) {
     QByteArray bytes;
     bytes.reserve(document.size() + document.count(QLatin1Char('\n')) + 2);
     for (const QStringView piece : QStringView(document).split(QLatin1Char('\n'))) {
         bytes += encodeConfigBytes(piece);
         bytes += "\r\n";
     }
+    return bytes;
+}
 
+Outcome writeConfigFile(const QString& document, const QString& folder) {
+    const QString path = QDir(folder).filePath(QStringLiteral("config.txt"));
+    Outcome result;
+    result.path = QDir::toNativeSeparators(path);
+
+    const QByteArray bytes = configBytes(document);
     constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const QFileDevice::Permissions kept = QFileInfo::exists(path) ? QFile::permissions(path) : ownerOnly;
     QSaveFile file(path);

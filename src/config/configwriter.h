@@ -5,8 +5,12 @@
 
 #include <QString>
 
-// Cuts document at every line feed and writes each piece followed by CR LF, so a document that ends in a line feed
-// ends the file with CR LF CR LF. The bytes go to a temporary file in the same folder that replaces config.txt only
-// once it is complete; on failure the old file is untouched and the temporary file removed. A new file is readable
-// by its owner only: it holds passwords and CD-keys. The outcome's path is config.txt's.
+// The bytes of config.txt: document cut at every line feed, each piece in the 8-bit code page followed by CR LF, so
+// a document that ends in a line feed ends with CR LF CR LF.
+QByteArray configBytes(const QString& document);
+
+// Writes configBytes(document) to config.txt in folder. The bytes go to a temporary file in the same folder that
+// replaces config.txt only once it is complete; on failure the old file is untouched and the temporary file removed.
+// The temporary file is readable by its owner only while it is written; a new config.txt stays so, a replaced one
+// takes the old file's mode. The outcome's path is config.txt's.
 Outcome writeConfigFile(const QString& document, const QString& folder);
