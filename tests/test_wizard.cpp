@@ -38,6 +38,9 @@ private Q_SLOTS:
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
         w.platform.answers = {MessageAnswer::No, MessageAnswer::Ok};
+        static QStringList logged; // everything the program says on its own, to look for the secrets in
+        const QtMessageHandler testlib =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { logged << text; });
         // Enter from the banner, in a text box and on a focused button; the trigger takes one character; Down picks a
         // list's next entry; Esc asks to cancel; the focus goes on in the first box of the bot page; Add Bot keeps
         // server, client and display.
@@ -56,6 +59,8 @@ private Q_SLOTS:
                                                 "48 Please enter a bot home channel."}));
         QCOMPARE(w.platform.starts, QStringList({bot, folder, "2"}));
         QCOMPARE(w.platform.endCalls, 1);
+        qInstallMessageHandler(testlib);
+        QVERIFY(!logged.join(u'\n').contains(u"examplepass") && !logged.join(u'\n').contains(u"1234567890123"));
         QTRY_VERIFY(QFile::exists(folder + "/ran.txt"));
         const QStringList ran = QString::fromLocal8Bit(readAll(folder + "/ran.txt")).split(u'\n');
         QCOMPARE(QDir(ran.value(0)).canonicalPath(), QDir(folder).canonicalPath());
