@@ -15,6 +15,7 @@ test=(
     libbenchmark-dev          # Google Benchmark, for bench/
     clang-format              # the formatting check
     clang libclang-rt-14-dev  # libFuzzer, for fuzz/
+    g++-mingw-w64-x86-64-posix wine wine64 # a Windows stand-in for QelBot3.exe, started through Wine
 )
 windows=(
     cmake ninja-build dpkg-dev qt6-base-dev-tools                     # Qt's source, its host tools and the build

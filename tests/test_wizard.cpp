@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -32,9 +33,7 @@ private Q_SLOTS:
         WizardDriver& w = wizard();
         writeFile(w.configPath(), QByteArray(5000, '#'));
         const QString folder = w.folder(), bot = folder + "/QelBot3.exe";
-        // The bot records the folder it runs in and its parent process.
-        writeFile(bot, "#!/bin/sh\npwd > ran.tmp\necho $PPID >> ran.tmp\nmv ran.tmp ran.txt\n");
-        QVERIFY(QFile::setPermissions(bot, QFile::permissions(bot) | QFileDevice::ExeOwner));
+        QVERIFY(QFile::copy(QEL_FAKE_BOT, bot));
         QTemporaryDir elsewhere;
         QDir::setCurrent(elsewhere.path());
         w.platform.answers = {MessageAnswer::No, MessageAnswer::Ok};
@@ -62,9 +61,12 @@ private Q_SLOTS:
         qInstallMessageHandler(testlib);
         QVERIFY(!logged.join(u'\n').contains(u"examplepass") && !logged.join(u'\n').contains(u"1234567890123"));
         QTRY_VERIFY(QFile::exists(folder + "/ran.txt"));
-        const QStringList ran = QString::fromLocal8Bit(readAll(folder + "/ran.txt")).split(u'\n');
+        const QStringList ran = QString::fromLocal8Bit(readAll(folder + "/ran.txt")).remove(u'\r').split(u'\n');
         QCOMPARE(QDir(ran.value(0)).canonicalPath(), QDir(folder).canonicalPath());
         QVERIFY(ran.value(1).toLongLong() != QCoreApplication::applicationPid()); // detached, not our child
+#ifdef Q_OS_WIN
+        QCOMPARE(ran.value(2), u"2"_s); // SW_SHOWMINIMIZED
+#endif
     }
 
     // The window as it opens, then every page by Next and Back: title, size, buttons, the help and the tab order.
@@ -268,8 +270,7 @@ private Q_SLOTS:
         QCOMPARE(mkdir(folder.constData(), 0700), 0);
         QVERIFY(QDir(root.path()).mkdir(u"caf\ufffd"_s)); // what Qt would make of the name, as a real folder
         QDir::setCurrent(working.path());
-        writeFile("QelBot3.exe", "#!/bin/sh\ntouch started\n");
-        QVERIFY(QFile::setPermissions("QelBot3.exe", QFile::permissions("QelBot3.exe") | QFileDevice::ExeOwner));
+        QVERIFY(QFile::copy(QEL_FAKE_BOT, "QelBot3.exe"));
         w.reachStep(3);
         w.platform.executable = folder + "/QelWizard";
         w.platform.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
@@ -289,6 +290,40 @@ private Q_SLOTS:
         for (const char* path : {"QelWizard", "bin/QelWizard", "/no/such/folder/QelWizard"})
             QVERIFY(!folderOfExecutable(path).ok && !folderOfExecutable(path).error.isEmpty());
     }
+
+#ifdef QEL_WINDOWS_BOT
+    // Elsewhere than on Windows, Done starts a Windows QelBot3.exe through Wine, from its folder; without Wine, the
+    // box says what the bot is and what starts it.
+    void windowsBotStartsThroughWine_data() {
+        QTest::addColumn<bool>("wine");
+        QTest::newRow("Wine on the path") << true;
+        QTest::newRow("no Wine") << false;
+    }
+    void windowsBotStartsThroughWine() {
+        QFETCH(bool, wine);
+        if (wine && QStandardPaths::findExecutable("wine").isEmpty())
+            QSKIP("Wine is not installed");
+        WizardDriver& w = wizard();
+        QVERIFY(QFile::copy(QEL_WINDOWS_BOT, w.folder() + "/QelBot3.exe"));
+        w.reachStep(4);
+        QTemporaryDir noPrograms;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", wine ? path : QFile::encodeName(noPrograms.path()));
+        qputenv("WINEPREFIX", QEL_WINE_PREFIX);
+        qputenv("WINEDEBUG", "-all");
+        w.platform.answers = QList<MessageAnswer>(wine ? 0 : 1, MessageAnswer::Ok);
+        w.next(); // Done
+        qputenv("PATH", path);
+        QCOMPARE(w.platform.endCalls, 1);
+        QVERIFY2(wine || (explains(w.platform.lastBox(), w.folder() + "/QelBot3.exe") &&
+                          w.platform.lastBox().contains(u"Windows program") && w.platform.lastBox().contains(u"Wine")),
+                 qPrintable(w.platform.lastBox()));
+        // A first start makes Wine's prefix, which takes a while.
+        QTRY_VERIFY_WITH_TIMEOUT(!wine || QFile::exists(w.folder() + "/ran.txt"), 180000);
+        const QString ran = QString::fromLocal8Bit(readAll(w.folder() + "/ran.txt")).section(u'\n', 0, 0).trimmed();
+        QCOMPARE(ran.mid(2).replace(u'\\', u'/'), wine ? QDir(w.folder()).canonicalPath() : QString()); // Z:\...
+    }
+#endif
 };
 
 QTEST_MAIN(WizardTest)

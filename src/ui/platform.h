@@ -33,7 +33,8 @@ public:
     virtual MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) = 0;
     // The absolute folder that holds the running executable, with "/" between names, or why it cannot be named.
     virtual Outcome executableFolder() const = 0;
-    // Starts program (an absolute path) detached, without a shell, in workingFolder.
+    // Starts program (an absolute path) detached, without a shell, in workingFolder; elsewhere than on Windows, a
+    // Windows program through Wine.
     virtual Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) = 0;
     // Ends the program once the current handler returns.
     virtual void endProgram() = 0;

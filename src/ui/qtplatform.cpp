@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -88,6 +89,19 @@ Outcome QtPlatform::startProgram(const QString& program, const QString& workingF
 #endif
     Outcome result;
     result.path = QDir::toNativeSeparators(program);
+#ifndef Q_OS_WIN
+    // QelBot3.exe is a Windows program ("MZ" opens every one): here Wine starts it.
+    if (QFile file(program); file.open(QIODevice::ReadOnly) && file.read(2) == "MZ") {
+        process.setArguments({program});
+        process.setProgram(QStandardPaths::findExecutable(QStringLiteral("wine")));
+        if (process.program().isEmpty()) {
+            result.error = QStringLiteral("QelBot3.exe is a Windows program.  On Linux, Wine starts it, and Wine is "
+                                          "not installed: install it (on Debian, \"apt install wine\"), then start "
+                                          "the bot with \"wine QelBot3.exe\" in its folder.");
+            return result;
+        }
+    }
+#endif
     result.ok = process.startDetached();
     if (!result.ok)
         result.error = process.errorString();
