@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds QelWizard.exe on Debian 12: a static Qt 6 for 64-bit Windows made once from Debian's own qt6-base source
 # (kept in a cache folder outside the checkout), then the wizard and its tests cross-built with MinGW-w64 against it.
-#   scripts/build-windows.sh          build-windows/QelWizard.exe and the Windows tests
+#   scripts/build-windows.sh          build-windows/QelWizard.exe and the Windows tests (scripts/test-windows.sh runs them)
 #   QELWIZARD_CACHE=DIR ...           where the static Qt lives (default: ~/.cache/qelwizard)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,7 +39,10 @@ if [ ! -f "$qt/.complete" ]; then
         "${sudo[@]}" apt-get update -qq
     fi
     rm -rf "$cache/src" "$cache/qt-build" "$qt"
-    (cd "$cache" && apt-get source -qq --download-only qt6-base=6.4.2+dfsg-10 && dpkg-source -q -x qt6-base_6.4.2+dfsg-10.dsc src)
+    # The version of Qt's host tools, which come from the same source package.
+    version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+    (cd "$cache" && apt-get source -qq --download-only "qt6-base=$version" &&
+        dpkg-source -q -x "qt6-base_${version#*:}.dsc" src)
     # Only Core, Gui, Widgets and Test with the Windows and offscreen platform plugins. Debian's source has no
     # wintab headers (tablet events off); without OpenGL the Windows plugin must not build its dynamic-GL code.
     cmake -S "$cache/src" -B "$cache/qt-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
@@ -57,10 +60,9 @@ if [ ! -f "$qt/.complete" ]; then
     echo "Static Qt for Windows built in $(($(date +%s) - started)) s into $qt"
 fi
 
-cmake -S "$repo" -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
-    -DQELWIZARD_WERROR=ON -DQELWIZARD_BENCH=OFF \
+# qt-cmake chains the MinGW toolchain file with Qt's own, which finds the static Qt.
+"$qt/bin/qt-cmake" -S "$repo" -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DQELWIZARD_WERROR=ON -DQELWIZARD_BENCH=OFF -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
     -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
 cmake --build build-windows -j "$jobs"
-x86_64-w64-mingw32-strip build-windows/QelWizard.exe
 echo "build-windows/QelWizard.exe: $(stat -c %s build-windows/QelWizard.exe) bytes"

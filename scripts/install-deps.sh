@@ -20,7 +20,7 @@ test=(
 windows=(
     cmake ninja-build dpkg-dev qt6-base-dev-tools                     # Qt's source, its host tools and the build
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 # the cross compiler
-    wine wine64 xvfb                                                  # running the Windows tests
+    wine wine64 xvfb xauth                                            # running the Windows tests
 )
 
 case "${1:-run}" in

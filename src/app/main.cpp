@@ -7,7 +7,14 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QtPlatform platform;
+#ifdef Q_OS_WIN
+    // An owned window gets no task-bar button of its own: the wizard's owner is a window that never shows.
+    QWidget owner;
+    owner.winId();
+    WizardWindow window(platform, &owner);
+#else
     WizardWindow window(platform);
+#endif
     platform.setParentWindow(&window);
     window.show();
     return app.exec();

@@ -23,8 +23,10 @@ Outcome writeConfigFile(const QString& document, const QString& folder) {
     result.path = QDir::toNativeSeparators(path);
 
     const QByteArray bytes = configBytes(document);
+#ifdef Q_OS_UNIX
     constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const QFileDevice::Permissions kept = QFileInfo::exists(path) ? QFile::permissions(path) : ownerOnly;
+#endif
     QSaveFile file(path);
     // Unbuffered, so a short write (a disk that fills up part way) is seen here instead of passing for success
     // in the buffered flush inside commit().

@@ -62,9 +62,10 @@ void bindArray(std::array<T*, N>& members, const QHash<QString, QWidget*>& contr
 
 } // namespace
 
+// A fixed dialog frame with the title bar's icon and close box, without minimize and maximize boxes.
 WizardWindow::WizardWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_platform(platform) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
