@@ -2,6 +2,7 @@
 #include "ui/formbuilder.h"
 #include "wizarddriver.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -148,6 +149,24 @@ private Q_SLOTS:
                          widget->rect().size().expandedTo(needed) == widget->size(),
                      qPrintable(widget->objectName() + " needs more in " + QFontInfo(widget->font()).family()));
         }
+    }
+
+    // Enter and Esc in an opened list act on the list: Enter picks the highlighted entry, Esc closes the list.
+    void enterAndEscInAnOpenListActOnTheList() {
+        WizardDriver& w = wizard();
+        w.reachStep(2);
+        for (const char* name : {"cmbServer", "cmbClient"}) {
+            auto* list = w.find<QComboBox>(name);
+            for (const char* keys : {"Down Return", "Up Escape"}) {
+                list->showPopup();
+                QTRY_VERIFY(list->view()->isVisible());
+                w.play(keys);
+                QTRY_VERIFY(!list->view()->isVisible());
+            }
+        }
+        QCOMPARE(w.text("cmbServer") + '|' + w.text("cmbClient"), u"uswest.battle.net|WarCraft II BNE"_s);
+        QCOMPARE(w.window.currentStep(), 2);
+        QCOMPARE(w.platform.boxes, QStringList());
     }
 
     // Which warnings each answer raises, in which order, where the focus goes and whether a bot is captured.

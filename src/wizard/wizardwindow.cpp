@@ -337,7 +337,9 @@ bool WizardWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & ~Qt::KeypadModifier)
+    // Keys for an opened drop-down list are its own: Enter picks the entry and Esc closes the list.
+    const auto* target = qobject_cast<QWidget*>(watched);
+    if ((key->modifiers() & ~Qt::KeypadModifier) || (target && target->window()->windowType() == Qt::Popup))
         return false;
     switch (key->key()) {
     case Qt::Key_Return:
