@@ -7,8 +7,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QStandardPaths>
+
+#include <cmath>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -167,6 +170,23 @@ private Q_SLOTS:
         QCOMPARE(w.text("cmbServer") + '|' + w.text("cmbClient"), u"uswest.battle.net|WarCraft II BNE"_s);
         QCOMPARE(w.window.currentStep(), 2);
         QCOMPARE(w.platform.boxes, QStringList());
+    }
+
+    // Each separator line shows, whatever the screen's scale (CTest runs this at 125%, 150% and 200% too).
+    void separatorLinesShow() {
+        WizardDriver& w = wizard();
+        w.next(); // Global Settings has both lines
+        const QImage image = w.window.grab().toImage();
+        for (const char* name : {"Line2", "Line1"}) {
+            const QWidget* line = w.find(name);
+            const QRectF pixels(QRectF(line->mapTo(&w.window, QPoint()), line->size()).toRect().topLeft() *
+                                    image.devicePixelRatio(),
+                                QSizeF(line->size()) * image.devicePixelRatio());
+            int darkRows = 0;
+            for (int y = int(pixels.top()); y < int(std::ceil(pixels.bottom())); ++y)
+                darkRows += qGray(image.pixel(int(pixels.center().x()), y)) < 100;
+            QVERIFY2(darkRows > 0, name);
+        }
     }
 
     // Which warnings each answer raises, in which order, where the focus goes and whether a bot is captured.

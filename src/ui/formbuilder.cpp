@@ -32,7 +32,9 @@ QWidget* makeLine(const ControlRow& row, QWidget* parent) {
     const int y = twips::toPixels(std::min(row.top, row.height));
     const int length = horizontal ? twips::toPixels(std::max(row.left, row.width)) - x
                                   : twips::toPixels(std::max(row.top, row.height)) - y;
-    line->setGeometry(horizontal ? QRect(x, y, length, 1) : QRect(x, y, 1, length));
+    // Three pixels across with the line in the middle: a one-pixel widget can round away to nothing when the
+    // screen scales by a fraction.
+    line->setGeometry(horizontal ? QRect(x, y - 1, length, 3) : QRect(x - 1, y, 3, length));
     return line;
 }
 
