@@ -5,7 +5,7 @@ QIcon programIcon() {
     // The resources live in a static library, so they must be registered by hand before first use.
     Q_INIT_RESOURCE(qelwizard);
     QIcon icon;
-    icon.addFile(QStringLiteral(":/qelwizard/icon16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/qelwizard/icon32.png"), QSize(32, 32));
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/qelwizard/icon%1.png").arg(size), QSize(size, size));
     return icon;
 }

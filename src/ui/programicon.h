@@ -1,4 +1,4 @@
-// The program's own icon, drawn at 16 and 32 pixels.
+// The program's own icon: the design's 16 and 32 pixel images and larger ones for task bars and high-density screens.
 #pragma once
 
 #include <QIcon>
