@@ -91,12 +91,17 @@ private Q_SLOTS:
 
         w.reachStep(2);
         const QStringList fields{"username that", "password", "server", "CD-Key", "game", "channel the bot", "window"};
-        for (int i = 0; i < fields.size(); ++i) { // each help button explains its own field
+        const QStringList inputs{"txtBot_0",  "txtBot_1", "cmbServer", "txtBot_2",
+                                 "cmbClient", "txtBot_3", "chkDisplay"};
+        for (int i = 0; i < fields.size(); ++i) { // each help button explains its own field, to screen readers too
             w.platform.answers = {MessageAnswer::Ok};
             w.click(u"cmdInfo_%1"_s.arg(i));
             QVERIFY2(w.platform.lastBox().startsWith(u"64 ") && w.platform.lastBox().contains(fields[i]),
                      qPrintable(w.platform.lastBox()));
+            QCOMPARE(u"64 "_s + w.find(inputs[i])->accessibleDescription(), w.platform.lastBox());
         }
+        QVERIFY(w.find("txtMaster")->accessibleDescription().startsWith(u"The bot master is the owner"));
+        QVERIFY(w.find("txtTrigger")->accessibleDescription().startsWith(u"The bot trigger is the prefix"));
         QStringList visited{"txtBot_0"};
         for (w.find("txtBot_0")->setFocus(); visited.size() < 20; w.play("Tab"))
             visited << w.focusName();

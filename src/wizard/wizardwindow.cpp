@@ -97,6 +97,14 @@ WizardWindow::WizardWindow(Platform& platform, QWidget* parent)
     for (int index = 0; index < static_cast<int>(m_helpButtons.size()); ++index)
         connect(m_helpButtons[index], &QPushButton::clicked, this, [this, index] { showHelp(index); });
 
+    // A screen reader gives each input the explanation a sighted user reads beside it or behind its "?" button.
+    m_master->setAccessibleDescription(control<QLabel>(controls, QStringLiteral("Label4_0"))->text());
+    m_trigger->setAccessibleDescription(control<QLabel>(controls, QStringLiteral("Label4_1"))->text());
+    const std::array<QWidget*, 7> explained{m_botBoxes[0], m_botBoxes[1], m_server, m_botBoxes[2],
+                                            m_client,      m_botBoxes[3], m_display};
+    for (std::size_t index = 0; index < explained.size(); ++index)
+        explained[index]->setAccessibleDescription(kHelpTexts[index]);
+
     // Enter and Esc are handled before any control sees them (see eventFilter).
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
