@@ -3,6 +3,7 @@
 #include "wizarddriver.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -101,6 +102,13 @@ private Q_SLOTS:
             QCOMPARE(u"64 "_s + w.find(inputs[i])->accessibleDescription(), w.platform.lastBox());
         }
         QVERIFY(w.find("txtMaster")->accessibleDescription().startsWith(u"The bot master is the owner"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&w.window)->role(), QAccessible::Dialog);
+        QStringList read; // a screen reader reads the page from top to bottom, each caption before its input
+        QAccessibleInterface* page = QAccessible::queryAccessibleInterface(w.find("fraBody_2"));
+        for (int i = 0; i < page->childCount(); ++i)
+            read << page->child(i)->object()->objectName();
+        QCOMPARE(read.mid(0, 5).join(u' '), u"Label5 lblGlobalCap_3 txtBot_0 cmdInfo_0 lblGlobalCap_2"_s);
+        QCOMPARE(read.mid(19).join(u' '), u"lblGlobalCap_8 chkDisplay cmdInfo_6"_s);
         QVERIFY(w.find("txtTrigger")->accessibleDescription().startsWith(u"The bot trigger is the prefix"));
         QStringList visited{"txtBot_0"};
         for (w.find("txtBot_0")->setFocus(); visited.size() < 20; w.play("Tab"))

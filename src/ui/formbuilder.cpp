@@ -108,6 +108,27 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     Q_UNREACHABLE();
 }
 
+// Screen readers read a container's controls in the order of its children: top to bottom, and left to right within
+// a row (controls whose middles are less than 10 pixels apart, as the caption, input and "?" button of a row are).
+void arrangeReadingOrder(QWidget* container) {
+    const auto middle = [](QWidget* widget) { return widget->geometry().center().y(); };
+    std::vector<QWidget*> children;
+    for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        children.push_back(child);
+    std::stable_sort(children.begin(), children.end(), [&](QWidget* a, QWidget* b) { return middle(a) < middle(b); });
+    std::vector<std::pair<int, QWidget*>> rows;
+    for (QWidget* child : children)
+        rows.emplace_back(rows.empty() || middle(child) - rows.back().first >= 10 ? middle(child) : rows.back().first,
+                          child);
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second->x() < b.second->x();
+    });
+    for (const auto& [row, child] : rows) {
+        child->raise();
+        arrangeReadingOrder(child);
+    }
+}
+
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::Banner || kind == ControlKind::TextBox || kind == ControlKind::EditableCombo ||
            kind == ControlKind::ListCombo || kind == ControlKind::CheckBox || kind == ControlKind::Button;
@@ -158,19 +179,21 @@ QHash<QString, QWidget*> buildForm(QWidget* window) {
         }
         if (row.accessible)
             widget->setAccessibleName(QString::fromUtf8(row.accessible));
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            // Caption labels reach under their inputs; the inputs stay on top.
-            label->lower();
-            if (row.buddy)
-                buddies.emplace_back(label, row.buddy);
-        }
+        if (auto* label = qobject_cast<QLabel*>(widget); label && row.buddy)
+            buddies.emplace_back(label, row.buddy);
         if (takesFocus(row.kind))
             focusOrder.emplace_back(row.tabIndex, widget);
         controls.insert(name, widget);
     }
 
-    for (const auto& [label, buddy] : buddies)
-        label->setBuddy(controls.value(QString::fromLatin1(buddy)));
+    for (const auto& [label, buddy] : buddies) {
+        QWidget* input = controls.value(QString::fromLatin1(buddy));
+        label->setBuddy(input);
+        // A caption reaches under its input in the design; it ends where the input begins, so that the whole input
+        // takes the mouse whatever the order of the two.
+        label->resize(std::min(label->width(), input->x() - label->x()), label->height());
+    }
+    arrangeReadingOrder(window);
 
     std::sort(focusOrder.begin(), focusOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusOrder.size(); ++i)

@@ -7,6 +7,7 @@
 #include "ui/formlayout.h"
 #include "ui/programicon.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -68,6 +69,11 @@ WizardWindow::WizardWindow(Platform& platform, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_platform(platform) {
     setObjectName(QStringLiteral("frmMain"));
+    // Screen readers announce the wizard as the dialog it is, not as a plain filler.
+    QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+        auto* window = qobject_cast<WizardWindow*>(object);
+        return window ? new QAccessibleWidget(window, QAccessible::Dialog) : nullptr;
+    });
     setWindowTitle(kTitle);
     setWindowIcon(programIcon());
 
