@@ -109,6 +109,11 @@ private Q_SLOTS:
             read << page->child(i)->object()->objectName();
         QCOMPARE(read.mid(0, 5).join(u' '), u"Label5 lblGlobalCap_3 txtBot_0 cmdInfo_0 lblGlobalCap_2"_s);
         QCOMPARE(read.mid(19).join(u' '), u"lblGlobalCap_8 chkDisplay cmdInfo_6"_s);
+        for (const QString& name : inputs) { // the caption that reaches under an input leaves it the mouse
+            QWidget* input = w.find(name);
+            QWidget* hit = input->parentWidget()->childAt(input->pos() + QPoint(2, input->height() / 2));
+            QVERIFY2(hit == input || input->isAncestorOf(hit), qPrintable(name));
+        }
         QVERIFY(w.find("txtTrigger")->accessibleDescription().startsWith(u"The bot trigger is the prefix"));
         QStringList visited{"txtBot_0"};
         for (w.find("txtBot_0")->setFocus(); visited.size() < 20; w.play("Tab"))

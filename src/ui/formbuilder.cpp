@@ -110,6 +110,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
 
 // Screen readers read a container's controls in the order of its children: top to bottom, and left to right within
 // a row (controls whose middles are less than 10 pixels apart, as the caption, input and "?" button of a row are).
+// The order is also the stacking: a caption that reaches under its input stays below it.
 void arrangeReadingOrder(QWidget* container) {
     const auto middle = [](QWidget* widget) { return widget->geometry().center().y(); };
     std::vector<QWidget*> children;
@@ -186,13 +187,8 @@ QHash<QString, QWidget*> buildForm(QWidget* window) {
         controls.insert(name, widget);
     }
 
-    for (const auto& [label, buddy] : buddies) {
-        QWidget* input = controls.value(QString::fromLatin1(buddy));
-        label->setBuddy(input);
-        // A caption reaches under its input in the design; it ends where the input begins, so that the whole input
-        // takes the mouse whatever the order of the two.
-        label->resize(std::min(label->width(), input->x() - label->x()), label->height());
-    }
+    for (const auto& [label, buddy] : buddies)
+        label->setBuddy(controls.value(QString::fromLatin1(buddy)));
     arrangeReadingOrder(window);
 
     std::sort(focusOrder.begin(), focusOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
