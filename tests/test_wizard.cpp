@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -189,6 +190,21 @@ private Q_SLOTS:
         QCOMPARE(w.text("cmbServer") + '|' + w.text("cmbClient"), u"uswest.battle.net|WarCraft II BNE"_s);
         QCOMPARE(w.window.currentStep(), 2);
         QCOMPARE(w.platform.boxes, QStringList());
+    }
+
+    // From a page's box the focus goes straight into the next page, never past the banner while it shows the old
+    // title; the page itself is named after its step, which a screen reader says on entering it.
+    void focusGoesStraightToTheNextPage() {
+        WizardDriver& w = wizard();
+        w.reachStep(1);
+        w.play(">txtMaster 'o'");
+        QStringList focused;
+        const QObject listening; // the connection ends with the test
+        connect(qApp, &QApplication::focusChanged, &listening,
+                [&focused](QWidget*, QWidget* now) { focused << (now ? now->objectName() : QString()); });
+        w.play("Return");
+        QCOMPARE(focused, QStringList({"frmMain", "txtBot_0"}));
+        QCOMPARE(w.find("fraBody_2")->accessibleName(), u"Step 2: Bot Information"_s);
     }
 
     // Each separator line shows, whatever the screen's scale (CTest runs this at 125%, 150% and 200% too).

@@ -82,6 +82,8 @@ WizardWindow::WizardWindow(Platform& platform, QWidget* parent)
     m_stepTitle = control<QLabel>(controls, QStringLiteral("lblStep"));
     m_welcome = control<QLabel>(controls, QStringLiteral("lblWelcome"));
     bindArray(m_pages, controls, "fraBody");
+    for (std::size_t step = 0; step < m_pages.size(); ++step) // announced when the focus enters the page
+        m_pages[step]->setAccessibleName(kStepTitles[step]);
     m_master = control<QLineEdit>(controls, QStringLiteral("txtMaster"));
     m_trigger = control<QLineEdit>(controls, QStringLiteral("txtTrigger"));
     bindArray(m_botBoxes, controls, "txtBot");
@@ -135,6 +137,10 @@ void WizardWindow::showStep(int step) {
 
     const bool focusWasOnPage =
         std::any_of(m_pages.begin(), m_pages.end(), [this](QFrame* page) { return page->isAncestorOf(focusWidget()); });
+    // Hiding the focused page would hand the focus along Qt's chain, past the banner while it still shows the old
+    // title, and a screen reader would read that; the window holds the focus until the new page is there.
+    if (focusWasOnPage)
+        setFocus();
     for (QFrame* page : m_pages)
         page->hide();
     if (step > 2) {
