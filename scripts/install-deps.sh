@@ -3,6 +3,7 @@
 #   run      building and starting the wizard
 #   test     the above, plus the formatting check, benchmarks, sanitizers and fuzzing
 #   windows  cross-building QelWizard.exe and running it under Wine
+#   docs     the screenshots of the README
 set -euo pipefail
 
 run=(
@@ -23,12 +24,15 @@ windows=(
     wine wine64 xvfb xauth                                            # running the Windows tests
 )
 
+docs=(xvfb xauth xdotool imagemagick)
+
 case "${1:-run}" in
 run) packages=("${run[@]}") ;;
 test) packages=("${run[@]}" "${test[@]}") ;;
 windows) packages=("${windows[@]}") ;;
+docs) packages=("${run[@]}" "${docs[@]}") ;;
 *)
-    echo "usage: $0 [run|test|windows]" >&2
+    echo "usage: $0 [run|test|windows|docs]" >&2
     exit 2
     ;;
 esac
