@@ -24,7 +24,7 @@ failures() {
     names=$(grep -oE '^FAIL!  : [A-Za-z]+::[A-Za-z_0-9]+' "$work/ctest.log" | sed 's/^FAIL!  : //' | sort -u |
         tr '\n' ' ')
     [ -n "$names" ] || names=$(grep -oE '[0-9]+ - [a-z_]+ \([A-Za-z ]+\)' "$work/ctest.log" | tr '\n' ' ')
-    echo "${names:-SURVIVED}"
+    echo "${names:-the tests stopped part way (exit $1)}"
 }
 
 run_fault() {
@@ -42,11 +42,15 @@ run_fault() {
     local result
     if ! cmake --build "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1; then
         result="BUILD FAILS"
-    elif QT_QPA_PLATFORM=offscreen timeout 300 ctest --test-dir "$work/build" -E clang_format \
-        --output-on-failure >"$work/ctest.log" 2>&1; then
-        result=SURVIVED
     else
-        result=$(failures)
+        local status=0
+        QT_QPA_PLATFORM=offscreen timeout 300 ctest --test-dir "$work/build" -E clang_format --output-on-failure \
+            >"$work/ctest.log" 2>&1 || status=$?
+        if [ "$status" -eq 0 ]; then
+            result=SURVIVED
+        else
+            result=$(failures "$status")
+        fi
     fi
     cp "$repo/$file" "$tree/$file"
     printf '%-4s %-55s %s\n' "$id" "$what" "$result"
