@@ -4,6 +4,7 @@
 #   test     the above, plus the formatting check, benchmarks, sanitizers and fuzzing
 #   windows  cross-building QelWizard.exe and running it under Wine
 #   docs     the screenshots of the README
+#   bench    the benchmarks, start-up included
 set -euo pipefail
 
 run=(
@@ -25,14 +26,16 @@ windows=(
 )
 
 docs=(xvfb xauth xdotool imagemagick)
+bench=(libbenchmark-dev xvfb xauth)
 
 case "${1:-run}" in
 run) packages=("${run[@]}") ;;
 test) packages=("${run[@]}" "${test[@]}") ;;
 windows) packages=("${windows[@]}") ;;
 docs) packages=("${run[@]}" "${docs[@]}") ;;
+bench) packages=("${run[@]}" "${bench[@]}") ;;
 *)
-    echo "usage: $0 [run|test|windows|docs]" >&2
+    echo "usage: $0 [run|test|windows|docs|bench]" >&2
     exit 2
     ;;
 esac

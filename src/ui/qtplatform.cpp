@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -48,6 +49,8 @@ Outcome existingFolder(const QString& folder) {
 MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageStyle style) {
     const bool yesNo = style == MessageStyle::Question;
     QMessageBox box(iconOf(style), title, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_window);
+    // The program's font is the form's; message boxes speak in the system's own, as native ones do.
+    box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     const int answer = box.exec();
     if (!yesNo)
         return MessageAnswer::Ok;
