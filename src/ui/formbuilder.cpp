@@ -137,6 +137,13 @@ bool takesFocus(ControlKind kind) {
 
 } // namespace
 
+void fitWrappedLabels(QWidget* page) {
+    for (QLabel* label : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->wordWrap())
+            label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+    }
+}
+
 QString objectNameOf(const ControlRow& row) {
     const QString name = QString::fromLatin1(row.name);
     return row.index < 0 ? name : name + QLatin1Char('_') + QString::number(row.index);
@@ -174,10 +181,6 @@ QHash<QString, QWidget*> buildForm(QWidget* window) {
             widget->setGeometry(pixelRect(row.left, row.top, row.width, row.height));
         if (row.flags & ControlFlag::Bold)
             widget->setFont(bold);
-        if (auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap()) {
-            // Fonts other than Tahoma can need a pixel more for the last line's descenders; there is room below.
-            label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
-        }
         if (row.accessible)
             widget->setAccessibleName(QString::fromUtf8(row.accessible));
         if (auto* label = qobject_cast<QLabel*>(widget); label && row.buddy)

@@ -18,3 +18,7 @@ QFont formFont(bool bold);
 // Creates every control of formControls() inside window, with its object name, text, geometry, font, flags and
 // tab order, and returns them by object name.
 QHash<QString, QWidget*> buildForm(QWidget* window);
+
+// Fonts other than Tahoma can need a pixel more for a wrapped text's last line; there is room below. Measuring lays
+// the text out, which costs start-up time, so a page's texts are measured when the page first shows.
+void fitWrappedLabels(QWidget* page);

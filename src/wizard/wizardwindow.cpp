@@ -169,6 +169,12 @@ void WizardWindow::showStep(int step) {
         break;
     }
 
+    for (std::size_t page = 0; page < m_pages.size(); ++page) {
+        if (!m_pageFitted[page] && m_pages[page]->isVisibleTo(this)) {
+            fitWrappedLabels(m_pages[page]);
+            m_pageFitted[page] = true;
+        }
+    }
     if (accepted) {
         m_currentStep = step;
         m_stepTitle->setText(kStepTitles[step]);

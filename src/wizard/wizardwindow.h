@@ -63,6 +63,8 @@ private:
     // Index in m_bots of the record captured from the bot now on the bot page, -1 while it has none. Going Back to
     // correct that bot replaces its record instead of adding a second one; Add Bot starts a new bot.
     qsizetype m_pageBotIndex = -1;
+    // Whether each page's wrapped texts have been measured; a page's are measured when it first shows.
+    std::array<bool, 5> m_pageFitted{};
 
     QWidget* m_banner = nullptr;
     QLabel* m_stepTitle = nullptr;
