@@ -83,6 +83,14 @@ private Q_SLOTS:
         QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
         QVERIFY(!(w.window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(w.window.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+        const auto pixels = [](const QImage& image) {
+            const QImage argb = image.convertToFormat(QImage::Format_ARGB32); // a PNG's colour space aside
+            return QByteArray(reinterpret_cast<const char*>(argb.constBits()), argb.sizeInBytes());
+        };
+        for (const int size : {16, 32, 48, 64}) { // the raw pixels show the drawn picture
+            const QString png = QStringLiteral(QEL_TEST_DATA "/../../src/resources/icon%1.png").arg(size);
+            QCOMPARE(pixels(w.window.windowIcon().pixmap(size).toImage()), pixels(QImage(png)));
+        }
         QCOMPARE(w.focusName(), u"Picture1"_s);                          // so Enter presses Next at once
         QCOMPARE(w.find("cmdNext")->geometry(), QRect(304, 12, 81, 23)); // edges rounded from twips
         QVERIFY(w.find<QComboBox>("cmbServer")->isEditable() && !w.find<QComboBox>("cmbClient")->isEditable());

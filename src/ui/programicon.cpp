@@ -1,14 +1,22 @@
 // Loads the program's icon from the resources compiled into this library.
 #include "ui/programicon.h"
 
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
+
 QIcon programIcon() {
     // The resources live in a static library, so they must be registered by hand before first use.
     Q_INIT_RESOURCE(qelwizard);
     QIcon icon;
-    // The sizes a title bar, task bar and window switcher ask for, up to 200%. Every size is decoded before the
-    // window first shows (X11 sends them all to the window manager), so the 128 and 256 pixel pictures, which only
-    // the .ico and the menu entry need, would cost start-up time for nothing.
-    for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/qelwizard/icon%1.png").arg(size), QSize(size, size));
+    // The sizes a title bar, task bar and window switcher ask for, up to 200%. X11 sends every size to the window
+    // manager before the window first shows, so they are raw pixels (scripts/draw-icons.sh makes them from the PNGs):
+    // nothing to decode, and no image plugins to look through, at start.
+    for (const int size : {16, 32, 48, 64}) {
+        const QByteArray pixels = QResource(QStringLiteral(":/qelwizard/icon%1.rgba").arg(size)).uncompressedData();
+        Q_ASSERT(pixels.size() == size * size * 4);
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888);
+        icon.addPixmap(QPixmap::fromImage(image)); // a deep copy: the pixels need not outlive this loop
+    }
     return icon;
 }
