@@ -15,6 +15,8 @@ struct BotRecord {
 
     friend bool operator==(const BotRecord&, const BotRecord&) = default;
 };
+// Strings and a flag move by their bytes: a growing list of bots is reallocated, not copied one by one.
+Q_DECLARE_TYPEINFO(BotRecord, Q_RELOCATABLE_TYPE);
 
 // "STAR", "SEXP" or "WAR2" for the three client names, compared exactly; an empty string for any other text.
 QString clientCode(const QString& clientName);

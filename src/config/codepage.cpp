@@ -1,7 +1,6 @@
-// Single-byte encoders for config.txt. Each Unicode code point, a surrogate pair included, gives exactly one byte.
+// Single-byte encoders for config.txt. Each Unicode code point, a surrogate pair included, gives exactly one byte;
+// a line feed gives CR LF, the line end of a Windows text file.
 #include "config/codepage.h"
-
-#include <QList>
 
 #include <array>
 
@@ -59,11 +58,25 @@ char ansiByte(char32_t codePoint) {
 #endif
 
 template <typename ByteOf> QByteArray encode(QStringView text, ByteOf byteOf) {
-    // toUcs4 joins each surrogate pair into one code point and turns a lone surrogate into U+FFFD.
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const char32_t codePoint : text.toUcs4())
-        bytes.append(byteOf(codePoint));
+    // Never more bytes than UTF-16 units, plus a carriage return for each line feed and room for one more line end.
+    QByteArray bytes(text.size() + text.count(u'\n') + 2, Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const char16_t *unit = text.utf16(), *end = unit + text.size(); unit != end;) {
+        const char16_t first = *unit++;
+        if (first < 0x80) { // ASCII is itself in every single-byte code page
+            if (first == u'\n')
+                *out++ = '\r';
+            *out++ = static_cast<char>(first);
+            continue;
+        }
+        char32_t codePoint = first;
+        if (QChar::isHighSurrogate(first) && unit != end && QChar::isLowSurrogate(*unit))
+            codePoint = QChar::surrogateToUcs4(first, *unit++); // a pair is one character, and one byte
+        else if (QChar::isSurrogate(first))
+            codePoint = QChar::ReplacementCharacter; // half a pair
+        *out++ = byteOf(codePoint);
+    }
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 

@@ -1,4 +1,5 @@
-// Turns text into the 8-bit bytes of config.txt: one byte per character, "?" for what the code page cannot hold.
+// Turns text into the 8-bit bytes of config.txt: one byte per character, "?" for what the code page cannot hold,
+// and CR LF for each line feed.
 #pragma once
 
 #include <QByteArray>

@@ -9,6 +9,6 @@
 // Appends text and then separator to buffer.
 void appendLine(QString& buffer, const QString& text, const QString& separator);
 
-// The whole document, one appendLine call per line, each line followed by a line feed. Line breaks inside a value
-// become blanks, so no answer can add a line to the file or break one.
+// The whole document, each line followed by a line feed. Line breaks inside a value become blanks, so no answer
+// can add a line to the file or break one.
 QString generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots);

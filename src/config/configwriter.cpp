@@ -8,12 +8,8 @@
 #include <QSaveFile>
 
 QByteArray configBytes(const QString& document) {
-    QByteArray bytes;
-    bytes.reserve(document.size() + document.count(QLatin1Char('\n')) + 2);
-    for (const QStringView piece : QStringView(document).split(QLatin1Char('\n'))) {
-        bytes += encodeConfigBytes(piece);
-        bytes += "\r\n";
-    }
+    QByteArray bytes = encodeConfigBytes(document);
+    bytes += "\r\n"; // after the document's own last line end
     return bytes;
 }
 

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// The bytes of config.txt: document cut at every line feed, each piece in the 8-bit code page followed by CR LF, so
-// a document that ends in a line feed ends with CR LF CR LF.
+// The bytes of config.txt: document in the 8-bit code page, each line feed as CR LF, and one more CR LF at the end,
+// so a document that ends in a line feed ends with CR LF CR LF.
 QByteArray configBytes(const QString& document);
 
 // Writes configBytes(document) to config.txt in folder. The bytes go to a temporary file in the same folder that
