@@ -20,4 +20,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
     grep -v '^run '
 echo
 cd build-bench # the benchmarks write their files beside the build, on the disk a bot's folder would be on
-QT_QPA_PLATFORM=offscreen bench/qel_bench --benchmark_color=false 2>&1 | grep -v '^QStandardPaths'
+QT_QPA_PLATFORM=offscreen bench/qel_bench --benchmark_enable_random_interleaving=true 2>&1 | grep -v "^QStandardPaths"

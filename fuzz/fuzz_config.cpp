@@ -2,7 +2,6 @@
 // twelve lines per bot and the closing empty line, and every value stands in its own line, one byte a character.
 #include "config/codepage.h"
 #include "config/configformat.h"
-#include "config/configwriter.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -43,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         bot.cdKey = anyText(input);
         bot.homeChannel = anyText(input);
     }
-    const QList<QByteArray> lines = configBytes(generateConfig(master, trigger, bots)).split('\n');
+    const QList<QByteArray> lines = generateConfig(master, trigger, bots).split('\n');
     require(lines.size() == 29 + 12 * bots.size() + 2 && lines.last().isEmpty() && lines[lines.size() - 2] == "\r");
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
         require(lines[i].endsWith('\r') && lines[i].count('\r') == 1);

@@ -42,17 +42,17 @@ private Q_SLOTS:
             QCOMPARE(normalizeCdKey(typed), stored);
     }
 
-    // Whatever the values hold, the document has the fixed head and twelve lines per bot, in capture order, and no
-    // carriage return: the line ends are the file's.
+    // Whatever the values hold, the file has the fixed head and twelve lines per bot, in capture order, and no
+    // carriage return but those of its line ends.
     void lineBreaksInValuesCannotAddLines() {
         for (const QString value : {"x", "x\ny", "x\ry", "x\r\ny"}) {
             const QList<BotRecord> bots{{"a" + value, value, value, true, "STAR", value, value, value},
                                         {"b" + value, value, value, false, "WAR2", value, value, value}};
-            const QString document = generateConfig(value, value, bots);
-            QVERIFY(!document.contains(u'\r')); // a lone CR ends a line for some readers too
-            const QStringList lines = document.split(u'\n');
-            QCOMPARE(lines.size(), 29 + 2 * 12 + 1); // every line, the last too, ends in a line feed
-            QVERIFY(lines[29].startsWith(u"bot a") && lines[41].startsWith(u"bot b") && lines[52] == u"}");
+            const QByteArray file = generateConfig(value, value, bots);
+            QCOMPARE(file.count('\r'), file.count("\r\n")); // a lone CR ends a line for some readers too
+            const QList<QByteArray> lines = file.split('\n');
+            QCOMPARE(lines.size(), 29 + 2 * 12 + 2); // every line ends in CR LF, and an empty line ends the file
+            QVERIFY(lines[29].startsWith("bot a") && lines[41].startsWith("bot b") && lines[52] == "}\r");
         }
     }
 
@@ -109,7 +109,7 @@ private Q_SLOTS:
             std::signal(SIGXFSZ, [](int) { raise(SIGSTOP); });
             const rlimit small{100, RLIM_INFINITY};
             setrlimit(RLIMIT_FSIZE, &small);
-            writeConfigFile(QString(1000, u'x'), folder.path());
+            writeConfigFile(QByteArray(1000, 'x'), folder.path());
             _exit(0);
         }
         int status = 0;
@@ -130,7 +130,7 @@ private Q_SLOTS:
             QVERIFY(left.filePath() == path ||
                     !(left.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther)));
         QFile old(path);
-        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old\r\n\r\n");
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old\n");
     }
 #endif
 };

@@ -1,5 +1,4 @@
-// Single-byte encoders for config.txt. Each Unicode code point, a surrogate pair included, gives exactly one byte;
-// a line feed gives CR LF, the line end of a Windows text file.
+// Single-byte encoders for config.txt. Each Unicode code point, a surrogate pair included, gives exactly one byte.
 #include "config/codepage.h"
 
 #include <array>
@@ -57,15 +56,10 @@ char ansiByte(char32_t codePoint) {
 }
 #endif
 
-template <typename ByteOf> QByteArray encode(QStringView text, ByteOf byteOf) {
-    // Never more bytes than UTF-16 units, plus a carriage return for each line feed and room for one more line end.
-    QByteArray bytes(text.size() + text.count(u'\n') + 2, Qt::Uninitialized);
-    char* out = bytes.data();
+template <typename ByteOf> char* encodeInto(char* out, QStringView text, ByteOf byteOf) {
     for (const char16_t *unit = text.utf16(), *end = unit + text.size(); unit != end;) {
         const char16_t first = *unit++;
         if (first < 0x80) { // ASCII is itself in every single-byte code page
-            if (first == u'\n')
-                *out++ = '\r';
             *out++ = static_cast<char>(first);
             continue;
         }
@@ -76,21 +70,35 @@ template <typename ByteOf> QByteArray encode(QStringView text, ByteOf byteOf) {
             codePoint = QChar::ReplacementCharacter; // half a pair
         *out++ = byteOf(codePoint);
     }
-    bytes.truncate(out - bytes.constData());
+    return out;
+}
+
+// Never more bytes than UTF-16 units.
+QByteArray encodeWhole(QStringView text, char* (*write)(char*, QStringView)) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(write(bytes.data(), text) - bytes.constData());
     return bytes;
+}
+
+char* writeWindows1252(char* out, QStringView text) {
+    return encodeInto(out, text, windows1252Byte);
 }
 
 } // namespace
 
 QByteArray encodeWindows1252(QStringView text) {
-    return encode(text, windows1252Byte);
+    return encodeWhole(text, writeWindows1252);
+}
+
+char* writeConfigBytes(char* out, QStringView text) {
+#ifdef Q_OS_WIN
+    static const bool singleByte = ansiIsSingleByte();
+    return singleByte ? encodeInto(out, text, ansiByte) : writeWindows1252(out, text);
+#else
+    return writeWindows1252(out, text);
+#endif
 }
 
 QByteArray encodeConfigBytes(QStringView text) {
-#ifdef Q_OS_WIN
-    static const bool singleByte = ansiIsSingleByte();
-    return singleByte ? encode(text, ansiByte) : encodeWindows1252(text);
-#else
-    return encodeWindows1252(text);
-#endif
+    return encodeWhole(text, writeConfigBytes);
 }

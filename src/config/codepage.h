@@ -1,5 +1,4 @@
-// Turns text into the 8-bit bytes of config.txt: one byte per character, "?" for what the code page cannot hold,
-// and CR LF for each line feed.
+// Turns text into the 8-bit bytes of config.txt: one byte per character, "?" for what the code page cannot hold.
 #pragma once
 
 #include <QByteArray>
@@ -11,3 +10,7 @@ QByteArray encodeWindows1252(QStringView text);
 // The system's ANSI code page on Windows where it has one byte a character, Windows-1252 everywhere else (the
 // bot is a Windows program).
 QByteArray encodeConfigBytes(QStringView text);
+
+// The same into out, which has room for text.size() bytes; returns the end of what it wrote. For filling one buffer
+// from many pieces.
+char* writeConfigBytes(char* out, QStringView text);

@@ -1,24 +1,22 @@
-// Builds the config.txt document that the bot reads: a comment banner, the vars and command blocks, then the bots.
+// Builds the bytes of config.txt that the bot reads: a comment banner, the vars and command blocks, then the bots,
+// in the 8-bit code page with CR LF line ends.
 #include "config/configformat.h"
 
-#include <QStringBuilder>
+#include "config/codepage.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-const QString kLineFeed = QStringLiteral("\n");
+// A value on its line of the file. The bot reads the file line by line: CR LF, a lone CR and a lone LF inside a
+// value each become one blank.
+struct OneLine {
+    QStringView value;
+};
 
-// The bot reads the file line by line: CR LF, a lone CR and a lone LF inside a value each become one blank.
-QString oneLine(const QString& value) {
-    // Values are short: one pass in place beats two library searches, and most values are returned without a copy.
-    if (std::none_of(value.cbegin(), value.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; }))
-        return value;
-    QString line = value;
-    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return line;
+OneLine oneLine(QStringView value) {
+    return {value};
 }
 
 const char* const kHeadBeforeMaster[] = {
@@ -54,34 +52,78 @@ const char* const kHeadAfterTrigger[] = {
     "}",
 };
 
-void appendFixed(QString& document, const auto& lines) {
-    for (const char* line : lines)
-        appendLine(document, QString::fromLatin1(line), kLineFeed);
+// Writes into room reserved beforehand: fixed texts as they stand, values in the code page. Every piece goes straight
+// into place: with thousands of bots, a call or an allocation a piece would cost more than the bytes themselves.
+class Filler {
+public:
+    explicit Filler(char* out)
+        : m_out(out) {}
+    template <std::size_t N> Filler& operator<<(const char (&text)[N]) {
+        std::memcpy(m_out, text, N - 1);
+        m_out += N - 1;
+        return *this;
+    }
+    Filler& operator<<(QStringView value) {
+        m_out = writeConfigBytes(m_out, value);
+        return *this;
+    }
+    Filler& operator<<(OneLine line) {
+        // By far the usual value is ASCII without a line break: it goes straight in, being itself in every
+        // single-byte code page. Any other value is flattened and goes through the code page as a whole.
+        char* out = m_out;
+        for (const QChar c : line.value) {
+            const char16_t unit = c.unicode();
+            if (unit >= 0x80 || unit == u'\r' || unit == u'\n')
+                return putFlattened(line.value);
+            *out++ = static_cast<char>(unit);
+        }
+        m_out = out;
+        return *this;
+    }
+    void lines(const auto& fixed) {
+        for (const char* line : fixed) {
+            const std::size_t size = std::strlen(line);
+            std::memcpy(m_out, line, size);
+            m_out += size;
+            *this << "\r\n";
+        }
+    }
+    char* end() const { return m_out; }
+
+private:
+    Filler& putFlattened(QStringView value) {
+        QString line = value.toString();
+        line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return *this << QStringView(line);
+    }
+
+    char* m_out;
+};
+
+void fillBotBlock(Filler& out, const BotRecord& bot) {
+    // Every key is followed by exactly two tabs, whatever its length.
+    out << "bot " << oneLine(bot.username) << " {\r\n"
+        << "  passwd\t\t" << oneLine(bot.password) << "\r\n"
+        << "  server\t\t" << oneLine(bot.server) << "\r\n"
+        << "  display\t\t" << (bot.display ? u"1" : u"0") << "\r\n"
+        << "  client\t\t" << bot.client << "\r\n"
+        << "  commandset\t\tdefault\r\n"
+        << "  cdkey\t\t" << oneLine(bot.cdKey) << "\r\n"
+        << "  spawn\t\t0\r\n"
+        << "  homechannel\t\t" << oneLine(bot.homeChannel) << "\r\n"
+        << "  register\t\t" << oneLine(bot.registerName) << "\r\n"
+        << "  quotes\t\tquotes.txt\r\n"
+        << "}\r\n";
 }
 
-// One bot's block, as one expression: QStringBuilder sizes it and writes it straight into the document. With
-// thousands of bots, lines or pieces appended one by one would cost a call, or an allocation, each.
-void appendBotBlock(QString& document, const BotRecord& bot) {
-    static constexpr QStringView tabs = u"\t\t";                             // after every key, whatever its length
-    document += u"bot " % oneLine(bot.username) % u" {\n" %                  //
-                u"  passwd" % tabs % oneLine(bot.password) % u'\n' %         //
-                u"  server" % tabs % oneLine(bot.server) % u'\n' %           //
-                u"  display" % tabs % (bot.display ? u'1' : u'0') % u'\n' %  //
-                u"  client" % tabs % bot.client % u'\n' %                    //
-                u"  commandset" % tabs % u"default\n" %                      //
-                u"  cdkey" % tabs % oneLine(bot.cdKey) % u'\n' %             //
-                u"  spawn" % tabs % u"0\n" %                                 //
-                u"  homechannel" % tabs % oneLine(bot.homeChannel) % u'\n' % //
-                u"  register" % tabs % oneLine(bot.registerName) % u'\n' %   //
-                u"  quotes" % tabs % u"quotes.txt\n" %                       //
-                u"}\n";
-}
-
-// Room for the whole document at once: a few hundred megabytes grown step by step would be copied each time.
-qsizetype roughSize(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots) {
+// Room for the whole file: every fixed byte, and one byte for each UTF-16 unit of a value, which is at least what
+// the code page makes of it. Pages the file does not reach are never touched.
+qsizetype roomFor(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots) {
     qsizetype size = 2048 + botMaster.size() + botTrigger.size(); // the head
     for (const BotRecord& bot : bots) {
-        size += 160 + bot.username.size() + bot.password.size() + bot.server.size() + bot.client.size() +
+        size += 256 + bot.username.size() + bot.password.size() + bot.server.size() + bot.client.size() +
                 bot.cdKey.size() + bot.homeChannel.size() + bot.registerName.size();
     }
     return size;
@@ -89,19 +131,16 @@ qsizetype roughSize(const QString& botMaster, const QString& botTrigger, const Q
 
 } // namespace
 
-void appendLine(QString& buffer, const QString& text, const QString& separator) {
-    buffer += text;
-    buffer += separator;
-}
-
-QString generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots) {
-    QString document;
-    document.reserve(roughSize(botMaster, botTrigger, bots));
-    appendFixed(document, kHeadBeforeMaster);
-    appendLine(document, QStringLiteral("  set bot_master ") + oneLine(botMaster), kLineFeed);
-    appendLine(document, QStringLiteral("  set bot_trigger ") + oneLine(botTrigger), kLineFeed);
-    appendFixed(document, kHeadAfterTrigger);
+QByteArray generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots) {
+    QByteArray bytes(roomFor(botMaster, botTrigger, bots), Qt::Uninitialized);
+    Filler out(bytes.data());
+    out.lines(kHeadBeforeMaster);
+    out << "  set bot_master " << oneLine(botMaster) << "\r\n";
+    out << "  set bot_trigger " << oneLine(botTrigger) << "\r\n";
+    out.lines(kHeadAfterTrigger);
     for (const BotRecord& bot : bots)
-        appendBotBlock(document, bot);
-    return document;
+        fillBotBlock(out, bot);
+    out << "\r\n"; // the file ends with an empty line
+    bytes.truncate(out.end() - bytes.constData());
+    return bytes;
 }

@@ -1,24 +1,15 @@
 // Safe writing of config.txt through QSaveFile.
 #include "config/configwriter.h"
 
-#include "config/codepage.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
-QByteArray configBytes(const QString& document) {
-    QByteArray bytes = encodeConfigBytes(document);
-    bytes += "\r\n"; // after the document's own last line end
-    return bytes;
-}
-
-Outcome writeConfigFile(const QString& document, const QString& folder) {
+Outcome writeConfigFile(const QByteArray& bytes, const QString& folder) {
     const QString path = QDir(folder).filePath(QStringLiteral("config.txt"));
     Outcome result;
     result.path = QDir::toNativeSeparators(path);
 
-    const QByteArray bytes = configBytes(document);
 #ifdef Q_OS_UNIX
     constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     const QFileDevice::Permissions kept = QFileInfo::exists(path) ? QFile::permissions(path) : ownerOnly;
