@@ -43,9 +43,12 @@ private Q_SLOTS:
     }
 
     // Whatever the values hold, the file has the fixed head and twelve lines per bot, in capture order, and no
-    // carriage return but those of its line ends.
+    // carriage return but those of its line ends: each line break in a value is one blank. Values beyond ASCII go
+    // through the code page.
     void lineBreaksInValuesCannotAddLines() {
-        for (const QString value : {"x", "x\ny", "x\ry", "x\r\ny"}) {
+        const std::pair<QString, QByteArray> values[]{
+            {"x", "x"}, {"x\ny", "x y"}, {"x\ry", "x y"}, {"x\r\ny", "x y"}, {"\u20ac\u0085\u00e9", "\x80?\xe9"}};
+        for (const auto& [value, bytes] : values) {
             const QList<BotRecord> bots{{"a" + value, value, value, true, "STAR", value, value, value},
                                         {"b" + value, value, value, false, "WAR2", value, value, value}};
             const QByteArray file = generateConfig(value, value, bots);
@@ -53,6 +56,7 @@ private Q_SLOTS:
             const QList<QByteArray> lines = file.split('\n');
             QCOMPARE(lines.size(), 29 + 2 * 12 + 2); // every line ends in CR LF, and an empty line ends the file
             QVERIFY(lines[29].startsWith("bot a") && lines[41].startsWith("bot b") && lines[52] == "}\r");
+            QCOMPARE(lines[30], "  passwd\t\t" + bytes + '\r');
         }
     }
 
