@@ -47,7 +47,7 @@ private Q_SLOTS:
     // through the code page.
     void lineBreaksInValuesCannotAddLines() {
         const std::pair<QString, QByteArray> values[]{
-            {"x", "x"}, {"x\ny", "x y"}, {"x\ry", "x y"}, {"x\r\ny", "x y"}, {"\u20ac\u0085\u00e9", "\x80?\xe9"}};
+            {"x", "x"}, {"x\ny", "x y"}, {"x\ry", "x y"}, {"x\r\ny", "x y"}, {"\u0085\u00e9", "?\xe9"}};
         for (const auto& [value, bytes] : values) {
             const QList<BotRecord> bots{{"a" + value, value, value, true, "STAR", value, value, value},
                                         {"b" + value, value, value, false, "WAR2", value, value, value}};
