@@ -8,6 +8,7 @@
 // other program maps windows.
 #include <X11/Xlib.h>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -56,7 +57,10 @@ double startOnce(Display* display, const Program& program, double* peak) {
     drain(display);
     const double started = now();
     const pid_t pid = fork();
-    if (pid == 0) {
+    if (pid == 0) { // the program's own messages would only clutter the table
+        const int nowhere = open("/dev/null", O_WRONLY);
+        dup2(nowhere, STDOUT_FILENO);
+        dup2(nowhere, STDERR_FILENO);
         execl(program.path.c_str(), program.path.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
