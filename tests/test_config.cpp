@@ -27,6 +27,12 @@ using namespace Qt::Literals::StringLiterals;
 class ConfigTest : public QObject {
     Q_OBJECT
 
+    static Outcome writeBytes(const QByteArray& bytes, const QString& folder) {
+        ConfigFile file(folder);
+        file.write(bytes);
+        return file.commit();
+    }
+
 private Q_SLOTS:
     // The two conversions of a captured bot: the client's code and the CD-key's clean-up.
     void capturedValues() {
@@ -90,13 +96,13 @@ private Q_SLOTS:
     void newFileIsPrivateAndAReplacedOneKeepsItsPermissions() {
         QTemporaryDir folder;
         const QString path = folder.filePath("config.txt");
-        QVERIFY(writeConfigFile("x\n", folder.path()).ok);
+        QVERIFY(writeBytes("x\n", folder.path()).ok);
         QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         const auto shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                             QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
         QVERIFY(QFile::setPermissions(path, shared));
-        QVERIFY(writeConfigFile("y\n", folder.path()).ok);
+        QVERIFY(writeBytes("y\n", folder.path()).ok);
         QCOMPARE(QFile::permissions(path), shared);
     }
 
@@ -105,7 +111,7 @@ private Q_SLOTS:
     void partlyWrittenFileIsPrivate() {
         QTemporaryDir folder;
         const QString path = folder.filePath("config.txt");
-        QVERIFY(writeConfigFile("old\n", folder.path()).ok);
+        QVERIFY(writeBytes("old\n", folder.path()).ok);
         QVERIFY(
             QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadGroup | QFileDevice::ReadOther));
         const pid_t child = fork();
@@ -113,7 +119,7 @@ private Q_SLOTS:
             std::signal(SIGXFSZ, [](int) { raise(SIGSTOP); });
             const rlimit small{100, RLIM_INFINITY};
             setrlimit(RLIMIT_FSIZE, &small);
-            writeConfigFile(QByteArray(1000, 'x'), folder.path());
+            writeBytes(QByteArray(1000, 'x'), folder.path());
             _exit(0);
         }
         int status = 0;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -52,12 +53,34 @@ const char* const kHeadAfterTrigger[] = {
     "}",
 };
 
-// Writes into room reserved beforehand: fixed texts as they stand, values in the code page. Every piece goes straight
-// into place: with thousands of bots, a call or an allocation a piece would cost more than the bytes themselves.
+// Fills a piece of the file in a buffer that stays in the processor's cache, and hands the piece on whenever the next
+// block might not fit. Fixed texts go in as they stand, values in the code page, every piece straight into place:
+// with thousands of bots, a call or an allocation a piece would cost more than the bytes themselves.
 class Filler {
 public:
-    explicit Filler(char* out)
-        : m_out(out) {}
+    explicit Filler(const std::function<bool(QByteArrayView)>& write)
+        : m_write(write) {}
+
+    // Makes room for size more bytes, handing on what is there first when they would not fit. False once the
+    // receiver has refused a piece.
+    bool makeRoom(qsizetype size) {
+        if (m_out - m_buffer.constData() + size <= m_buffer.size())
+            return true;
+        if (!handOn())
+            return false;
+        if (size > m_buffer.size()) { // a bot with values of megabytes
+            m_buffer.resize(size);
+            m_out = m_buffer.data();
+        }
+        return true;
+    }
+    // Hands on the bytes filled so far.
+    bool handOn() {
+        const qsizetype size = m_out - m_buffer.constData();
+        m_out = m_buffer.data();
+        return size == 0 || m_write(QByteArrayView(m_buffer.constData(), size));
+    }
+
     template <std::size_t N> Filler& operator<<(const char (&text)[N]) {
         std::memcpy(m_out, text, N - 1);
         m_out += N - 1;
@@ -88,7 +111,6 @@ public:
             *this << "\r\n";
         }
     }
-    char* end() const { return m_out; }
 
 private:
     Filler& putFlattened(QStringView value) {
@@ -99,7 +121,9 @@ private:
         return *this << QStringView(line);
     }
 
-    char* m_out;
+    const std::function<bool(QByteArrayView)>& m_write;
+    QByteArray m_buffer{256 * 1024, Qt::Uninitialized};
+    char* m_out = m_buffer.data();
 };
 
 void fillBotBlock(Filler& out, const BotRecord& bot) {
@@ -118,29 +142,39 @@ void fillBotBlock(Filler& out, const BotRecord& bot) {
         << "}\r\n";
 }
 
-// Room for the whole file: every fixed byte, and one byte for each UTF-16 unit of a value, which is at least what
-// the code page makes of it. Pages the file does not reach are never touched.
-qsizetype roomFor(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots) {
-    qsizetype size = 2048 + botMaster.size() + botTrigger.size(); // the head
-    for (const BotRecord& bot : bots) {
-        size += 256 + bot.username.size() + bot.password.size() + bot.server.size() + bot.client.size() +
-                bot.cdKey.size() + bot.homeChannel.size() + bot.registerName.size();
-    }
-    return size;
+// Room for a bot's block: every fixed byte, and one byte for each UTF-16 unit of a value, which is at least what the
+// code page makes of it.
+qsizetype roomFor(const BotRecord& bot) {
+    return 256 + bot.username.size() + bot.password.size() + bot.server.size() + bot.client.size() + bot.cdKey.size() +
+           bot.homeChannel.size() + bot.registerName.size();
 }
 
 } // namespace
 
-QByteArray generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots) {
-    QByteArray bytes(roomFor(botMaster, botTrigger, bots), Qt::Uninitialized);
-    Filler out(bytes.data());
+void generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots,
+                    const std::function<bool(QByteArrayView)>& write) {
+    Filler out(write);
+    if (!out.makeRoom(2048 + botMaster.size() + botTrigger.size()))
+        return;
     out.lines(kHeadBeforeMaster);
     out << "  set bot_master " << oneLine(botMaster) << "\r\n";
     out << "  set bot_trigger " << oneLine(botTrigger) << "\r\n";
     out.lines(kHeadAfterTrigger);
-    for (const BotRecord& bot : bots)
+    for (const BotRecord& bot : bots) {
+        if (!out.makeRoom(roomFor(bot)))
+            return;
         fillBotBlock(out, bot);
-    out << "\r\n"; // the file ends with an empty line
-    bytes.truncate(out.end() - bytes.constData());
-    return bytes;
+    }
+    if (out.makeRoom(2))
+        out << "\r\n"; // the file ends with an empty line
+    out.handOn();
+}
+
+QByteArray generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots) {
+    QByteArray file;
+    generateConfig(botMaster, botTrigger, bots, [&file](QByteArrayView piece) {
+        file += piece;
+        return true;
+    });
+    return file;
 }

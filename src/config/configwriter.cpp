@@ -1,52 +1,65 @@
 // Safe writing of config.txt through QSaveFile.
 #include "config/configwriter.h"
 
+#include "config/configformat.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
-Outcome writeConfigFile(const QByteArray& bytes, const QString& folder) {
-    const QString path = QDir(folder).filePath(QStringLiteral("config.txt"));
-    Outcome result;
-    result.path = QDir::toNativeSeparators(path);
+namespace {
 
-#ifdef Q_OS_UNIX
-    constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    const QFileDevice::Permissions kept = QFileInfo::exists(path) ? QFile::permissions(path) : ownerOnly;
-#endif
-    QSaveFile file(path);
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+} // namespace
+
+ConfigFile::ConfigFile(const QString& folder)
+    : m_file(QDir(folder).filePath(QStringLiteral("config.txt"))) {
+    m_outcome.path = QDir::toNativeSeparators(m_file.fileName());
+    m_kept = QFileInfo::exists(m_file.fileName()) ? QFile::permissions(m_file.fileName()) : kOwnerOnly;
     // Unbuffered, so a short write (a disk that fills up part way) is seen here instead of passing for success
     // in the buffered flush inside commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        result.error = file.errorString();
-        return result;
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        fail();
+        return;
     }
 #ifdef Q_OS_UNIX
     // QSaveFile gives the temporary file the old file's mode. It holds passwords, so nobody else may read it while it
     // is written, nor after a crash leaves it behind; it takes the old mode only just before it replaces config.txt.
-    if (!file.setPermissions(ownerOnly)) {
-        result.error = file.errorString();
-        return result; // the QSaveFile destructor discards the temporary file
-    }
+    if (!m_file.setPermissions(kOwnerOnly))
+        fail(); // the QSaveFile destructor discards the temporary file
 #endif
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            result.error = file.errorString();
-            return result;
-        }
-        done += written;
+}
+
+bool ConfigFile::write(QByteArrayView bytes) {
+    for (qint64 done = 0; !m_failed && done < bytes.size();) {
+        const qint64 written = m_file.write(bytes.data() + done, bytes.size() - done);
+        if (written > 0)
+            done += written;
+        else
+            fail();
     }
+    return !m_failed;
+}
+
+Outcome ConfigFile::commit() {
 #ifdef Q_OS_UNIX
-    if (kept != ownerOnly && !file.setPermissions(kept)) {
-        result.error = file.errorString();
-        return result;
-    }
+    if (!m_failed && m_kept != kOwnerOnly && !m_file.setPermissions(m_kept))
+        fail();
 #endif
-    if (!file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.ok = true;
-    return result;
+    if (!m_failed && !m_file.commit())
+        fail();
+    m_outcome.ok = !m_failed;
+    return m_outcome;
+}
+
+void ConfigFile::fail() {
+    m_failed = true;
+    m_outcome.error = m_file.errorString();
+}
+
+Outcome writeConfigFile(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots,
+                        const QString& folder) {
+    ConfigFile file(folder);
+    generateConfig(botMaster, botTrigger, bots, [&file](QByteArrayView piece) { return file.write(piece); });
+    return file.commit();
 }

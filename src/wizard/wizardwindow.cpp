@@ -1,7 +1,6 @@
 // The step machine: which page shows, what each step checks and captures, and what the buttons do.
 #include "wizard/wizardwindow.h"
 
-#include "config/configformat.h"
 #include "config/configwriter.h"
 #include "ui/formbuilder.h"
 #include "ui/formlayout.h"
@@ -295,7 +294,7 @@ bool WizardWindow::writeConfigAndShowFinished() {
 
     const Outcome folder = m_platform.executableFolder();
     const Outcome written =
-        folder.ok ? writeConfigFile(generateConfig(m_master->text(), m_trigger->text(), m_bots), folder.path)
+        folder.ok ? writeConfigFile(m_master->text(), m_trigger->text(), m_bots, folder.path)
                   : Outcome{false, QDir::toNativeSeparators(folder.path + QStringLiteral("/config.txt")), folder.error};
     if (!written.ok) {
         m_pages[3]->show();
