@@ -4,7 +4,6 @@
 
 #include "config/codepage.h"
 
-#include <algorithm>
 #include <cstring>
 #include <functional>
 
