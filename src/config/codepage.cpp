@@ -73,13 +73,6 @@ template <typename ByteOf> char* encodeInto(char* out, QStringView text, ByteOf 
     return out;
 }
 
-// Never more bytes than UTF-16 units.
-QByteArray encodeWhole(QStringView text, char* (*write)(char*, QStringView)) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    bytes.truncate(write(bytes.data(), text) - bytes.constData());
-    return bytes;
-}
-
 char* writeWindows1252(char* out, QStringView text) {
     return encodeInto(out, text, windows1252Byte);
 }
@@ -87,7 +80,9 @@ char* writeWindows1252(char* out, QStringView text) {
 } // namespace
 
 QByteArray encodeWindows1252(QStringView text) {
-    return encodeWhole(text, writeWindows1252);
+    QByteArray bytes(text.size(), Qt::Uninitialized); // never more bytes than UTF-16 units
+    bytes.truncate(writeWindows1252(bytes.data(), text) - bytes.constData());
+    return bytes;
 }
 
 char* writeConfigBytes(char* out, QStringView text) {
@@ -97,8 +92,4 @@ char* writeConfigBytes(char* out, QStringView text) {
 #else
     return writeWindows1252(out, text);
 #endif
-}
-
-QByteArray encodeConfigBytes(QStringView text) {
-    return encodeWhole(text, writeConfigBytes);
 }

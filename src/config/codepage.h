@@ -7,10 +7,7 @@
 // Windows-1252, the code page the bot reads on a western Windows system.
 QByteArray encodeWindows1252(QStringView text);
 
-// The system's ANSI code page on Windows where it has one byte a character, Windows-1252 everywhere else (the
-// bot is a Windows program).
-QByteArray encodeConfigBytes(QStringView text);
-
-// The same into out, which has room for text.size() bytes; returns the end of what it wrote. For filling one buffer
-// from many pieces.
+// Writes text in config.txt's code page into out, which has room for text.size() bytes, and returns the end of what
+// it wrote: the system's ANSI code page on Windows where it has one byte a character, Windows-1252 everywhere else
+// (the bot is a Windows program).
 char* writeConfigBytes(char* out, QStringView text);

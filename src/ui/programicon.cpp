@@ -16,7 +16,7 @@ QIcon programIcon() {
         const QByteArray pixels = QResource(QStringLiteral(":/qelwizard/icon%1.rgba").arg(size)).uncompressedData();
         Q_ASSERT(pixels.size() == size * size * 4);
         const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888);
-        icon.addPixmap(QPixmap::fromImage(image)); // a deep copy: the pixels need not outlive this loop
+        icon.addPixmap(QPixmap::fromImage(image)); // over the resource's own bytes, stored uncompressed for good
     }
     return icon;
 }
