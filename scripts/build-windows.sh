@@ -29,19 +29,18 @@ TOOLCHAIN
 
 if [ ! -f "$qt/.complete" ]; then
     started=$(date +%s)
-    # Debian's source of the same Qt the Linux build uses, through a deb-src entry of its own.
-    sources=/etc/apt/sources.list.d/qelwizard-qt-source.sources
-    if [ ! -f "$sources" ]; then
-        sudo=()
-        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-        printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm bookworm-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
-            "${sudo[@]}" tee "$sources" >/dev/null
-        "${sudo[@]}" apt-get update -qq
-    fi
+    # Debian's source of the same Qt the Linux build uses. The deb-src list and its index live in the cache, passed
+    # to apt on its command line: the system's own apt configuration stays as it is, and no root is needed.
+    apt_dir=$cache/apt
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+    printf 'deb-src http://deb.debian.org/debian %s main\n' bookworm bookworm-updates >"$apt_dir/sources.list"
+    private_apt=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
+        -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache")
+    apt-get "${private_apt[@]}" update -qq
     rm -rf "$cache/src" "$cache/qt-build" "$qt"
     # The version of Qt's host tools, which come from the same source package.
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
-    (cd "$cache" && apt-get source -qq --download-only "qt6-base=$version" &&
+    (cd "$cache" && apt-get "${private_apt[@]}" source -qq --download-only "qt6-base=$version" &&
         dpkg-source -q -x "qt6-base_${version#*:}.dsc" src)
     # Only Core, Gui, Widgets and Test with the Windows and offscreen platform plugins. Debian's source has no
     # wintab headers (tablet events off); without OpenGL the Windows plugin must not build its dynamic-GL code.
@@ -62,7 +61,6 @@ fi
 
 # qt-cmake chains the MinGW toolchain file with Qt's own, which finds the static Qt.
 "$qt/bin/qt-cmake" -S "$repo" -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DQELWIZARD_WERROR=ON -DQELWIZARD_BENCH=OFF -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-    -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+    -DQELWIZARD_WERROR=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine
 cmake --build build-windows -j "$jobs"
 echo "build-windows/QelWizard.exe: $(stat -c %s build-windows/QelWizard.exe) bytes"

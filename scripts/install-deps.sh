@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a task needs on Debian 12, if anything is missing:
 #   run      building and starting the wizard
-#   test     the above, plus the formatting check, benchmarks, sanitizers and fuzzing
+#   test     the above, plus the formatting check, sanitizers and fuzzing
 #   windows  cross-building QelWizard.exe and running it under Wine
 #   docs     the screenshots of the README
 #   bench    the benchmarks, start-up included
@@ -14,13 +14,12 @@ run=(
     fontconfig fonts-dejavu-core fonts-dejavu-extra # DejaVu Sans Condensed stands in for Tahoma
 )
 test=(
-    libbenchmark-dev          # Google Benchmark, for bench/
     clang-format              # the formatting check
     clang libclang-rt-14-dev  # libFuzzer, for fuzz/
     g++-mingw-w64-x86-64-posix wine wine64 # a Windows stand-in for QelBot3.exe, started through Wine
 )
 windows=(
-    cmake ninja-build dpkg-dev qt6-base-dev-tools                     # Qt's source, its host tools and the build
+    cmake ninja-build dpkg-dev qt6-base-dev-tools qt6-base-dev        # Qt's source, its host tools and their CMake files
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 # the cross compiler
     wine wine64 xvfb xauth                                            # running the Windows tests
 )
