@@ -1,6 +1,6 @@
 // Fuzzes the CD-key clean-up: no blank, dash or line break is left, nothing else is touched, and a cleaned key stays
 // as it is.
-#include "bots/botlist.h"
+#include "bots/botrecord.h"
 
 #include <cstdlib>
 

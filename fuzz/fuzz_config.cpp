@@ -33,14 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     const QString master = anyText(input), trigger = anyText(input);
     QList<BotRecord> bots(input.ConsumeIntegralInRange(0, 8));
-    for (BotRecord& bot : bots) {
-        bot.username = bot.registerName = anyText(input);
-        bot.password = anyText(input);
-        bot.server = anyText(input);
-        bot.display = input.ConsumeBool();
-        bot.client = QStringLiteral("WAR2");
-        bot.cdKey = anyText(input);
-        bot.homeChannel = anyText(input);
+    for (BotRecord& bot : bots) { // a braced list is read from left to right
+        bot = {anyText(input),         anyText(input), anyText(input), input.ConsumeBool(),
+               QStringLiteral("WAR2"), anyText(input), anyText(input), {}};
+        bot.registerName = bot.username;
     }
     const QList<QByteArray> lines = generateConfig(master, trigger, bots).split('\n');
     require(lines.size() == 29 + 12 * bots.size() + 2 && lines.last().isEmpty() && lines[lines.size() - 2] == "\r");

@@ -4,10 +4,13 @@
 #include <QByteArray>
 #include <QStringView>
 
+// Appends text to out, each Unicode character (a surrogate pair included) as the one byte byteOf gives it.
+void appendSingleBytes(QByteArray& out, QStringView text, char (*byteOf)(char32_t));
+
 // Windows-1252, the code page the bot reads on a western Windows system.
+char windows1252Byte(char32_t codePoint);
 QByteArray encodeWindows1252(QStringView text);
 
-// Writes text in config.txt's code page into out, which has room for text.size() bytes, and returns the end of what
-// it wrote: the system's ANSI code page on Windows where it has one byte a character, Windows-1252 everywhere else
-// (the bot is a Windows program).
-char* writeConfigBytes(char* out, QStringView text);
+// Appends text in config.txt's code page: on Windows the system's ANSI code page where it has one byte a character,
+// Windows-1252 everywhere else, the bot being a Windows program. (codepage_win.cpp, codepage_other.cpp)
+void appendConfigBytes(QByteArray& out, QStringView text);

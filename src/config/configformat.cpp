@@ -4,7 +4,6 @@
 
 #include "config/codepage.h"
 
-#include <cstring>
 #include <functional>
 
 namespace {
@@ -52,86 +51,70 @@ const char* const kHeadAfterTrigger[] = {
     "}",
 };
 
-// Fills a piece of the file in a buffer that stays in the processor's cache, and hands the piece on whenever the next
-// block might not fit. Fixed texts go in as they stand, values in the code page, every piece straight into place:
-// with thousands of bots, a call or an allocation a piece would cost more than the bytes themselves.
-class Filler {
+// Collects the file in pieces of about 256 KB, each handed on once it is full, so a file of any size passes through
+// one buffer that stays in the processor's cache. Every byte goes in by QByteArray's own append; the piece keeps its
+// room between pieces.
+class PieceWriter {
 public:
-    explicit Filler(const std::function<bool(QByteArrayView)>& write)
-        : m_write(write) {}
+    static constexpr qsizetype kPieceSize = 256 * 1024;
 
-    // Makes room for size more bytes, handing on what is there first when they would not fit. False once the
-    // receiver has refused a piece.
-    bool makeRoom(qsizetype size) {
-        if (m_out - m_buffer.constData() + size <= m_buffer.size())
-            return true;
-        if (!handOn())
-            return false;
-        if (size > m_buffer.size()) { // a bot with values of megabytes
-            m_buffer.resize(size);
-            m_out = m_buffer.data();
-        }
-        return true;
-    }
-    // Hands on the bytes filled so far.
-    bool handOn() {
-        const qsizetype size = m_out - m_buffer.constData();
-        m_out = m_buffer.data();
-        return size == 0 || m_write(QByteArrayView(m_buffer.constData(), size));
+    explicit PieceWriter(const std::function<bool(QByteArrayView)>& write)
+        : m_write(write) {
+        m_piece.reserve(kPieceSize);
     }
 
-    template <std::size_t N> Filler& operator<<(const char (&text)[N]) {
-        std::memcpy(m_out, text, N - 1);
-        m_out += N - 1;
+    PieceWriter& operator<<(QByteArrayView fixed) {
+        m_piece.append(fixed);
         return *this;
     }
-    Filler& operator<<(QStringView value) {
-        m_out = writeConfigBytes(m_out, value);
-        return *this;
-    }
-    Filler& operator<<(OneLine line) {
-        // By far the usual value is ASCII without a line break: it goes straight in, being itself in every
+    PieceWriter& operator<<(OneLine line) {
+        // By far the usual value is ASCII without a line break: it goes in unit by unit, being itself in every
         // single-byte code page. Any other value is flattened and goes through the code page as a whole.
-        char* out = m_out;
+        const qsizetype start = m_piece.size();
         for (const QChar c : line.value) {
             const char16_t unit = c.unicode();
-            if (unit >= 0x80 || unit == u'\r' || unit == u'\n')
+            if (unit >= 0x80 || unit == u'\r' || unit == u'\n') {
+                m_piece.truncate(start);
                 return putFlattened(line.value);
-            *out++ = static_cast<char>(unit);
+            }
+            m_piece.append(static_cast<char>(unit));
         }
-        m_out = out;
         return *this;
     }
     void lines(const auto& fixed) {
-        for (const char* line : fixed) {
-            const std::size_t size = std::strlen(line);
-            std::memcpy(m_out, line, size);
-            m_out += size;
-            *this << "\r\n";
-        }
+        for (const char* line : fixed)
+            *this << line << "\r\n";
+    }
+    // Hands on the piece once it is full. False once the receiver has refused a piece.
+    bool handOnWhenFull() { return m_piece.size() < kPieceSize || handOn(); }
+    // Hands on what is there.
+    bool handOn() {
+        const bool taken = m_piece.isEmpty() || m_write(m_piece);
+        m_piece.resize(0); // keeps the room
+        return taken;
     }
 
 private:
-    Filler& putFlattened(QStringView value) {
+    PieceWriter& putFlattened(QStringView value) {
         QString line = value.toString();
         line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         line.replace(QLatin1Char('\r'), QLatin1Char(' '));
         line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        return *this << QStringView(line);
+        appendConfigBytes(m_piece, line);
+        return *this;
     }
 
     const std::function<bool(QByteArrayView)>& m_write;
-    QByteArray m_buffer{256 * 1024, Qt::Uninitialized};
-    char* m_out = m_buffer.data();
+    QByteArray m_piece;
 };
 
-void fillBotBlock(Filler& out, const BotRecord& bot) {
+void writeBotBlock(PieceWriter& out, const BotRecord& bot) {
     // Every key is followed by exactly two tabs, whatever its length.
     out << "bot " << oneLine(bot.username) << " {\r\n"
         << "  passwd\t\t" << oneLine(bot.password) << "\r\n"
         << "  server\t\t" << oneLine(bot.server) << "\r\n"
-        << "  display\t\t" << (bot.display ? u"1" : u"0") << "\r\n"
-        << "  client\t\t" << bot.client << "\r\n"
+        << "  display\t\t" << (bot.display ? "1" : "0") << "\r\n"
+        << "  client\t\t" << oneLine(bot.client) << "\r\n"
         << "  commandset\t\tdefault\r\n"
         << "  cdkey\t\t" << oneLine(bot.cdKey) << "\r\n"
         << "  spawn\t\t0\r\n"
@@ -141,31 +124,21 @@ void fillBotBlock(Filler& out, const BotRecord& bot) {
         << "}\r\n";
 }
 
-// Room for a bot's block: every fixed byte, and one byte for each UTF-16 unit of a value, which is at least what the
-// code page makes of it.
-qsizetype roomFor(const BotRecord& bot) {
-    return 256 + bot.username.size() + bot.password.size() + bot.server.size() + bot.client.size() + bot.cdKey.size() +
-           bot.homeChannel.size() + bot.registerName.size();
-}
-
 } // namespace
 
 void generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots,
                     const std::function<bool(QByteArrayView)>& write) {
-    Filler out(write);
-    if (!out.makeRoom(2048 + botMaster.size() + botTrigger.size()))
-        return;
+    PieceWriter out(write);
     out.lines(kHeadBeforeMaster);
     out << "  set bot_master " << oneLine(botMaster) << "\r\n";
     out << "  set bot_trigger " << oneLine(botTrigger) << "\r\n";
     out.lines(kHeadAfterTrigger);
     for (const BotRecord& bot : bots) {
-        if (!out.makeRoom(roomFor(bot)))
+        if (!out.handOnWhenFull())
             return;
-        fillBotBlock(out, bot);
+        writeBotBlock(out, bot);
     }
-    if (out.makeRoom(2))
-        out << "\r\n"; // the file ends with an empty line
+    out << "\r\n"; // the file ends with an empty line
     out.handOn();
 }
 

@@ -1,7 +1,7 @@
 // The bytes of config.txt: the fixed head and one block per bot.
 #pragma once
 
-#include "bots/botlist.h"
+#include "bots/botrecord.h"
 
 #include <QByteArray>
 #include <QList>

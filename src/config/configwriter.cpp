@@ -22,12 +22,11 @@ ConfigFile::ConfigFile(const QString& folder)
         fail();
         return;
     }
-#ifdef Q_OS_UNIX
     // QSaveFile gives the temporary file the old file's mode. It holds passwords, so nobody else may read it while it
     // is written, nor after a crash leaves it behind; it takes the old mode only just before it replaces config.txt.
+    // (On Windows a mode is only the read-only flag, and the folder's rights apply.)
     if (!m_file.setPermissions(kOwnerOnly))
         fail(); // the QSaveFile destructor discards the temporary file
-#endif
 }
 
 bool ConfigFile::write(QByteArrayView bytes) {
@@ -42,10 +41,8 @@ bool ConfigFile::write(QByteArrayView bytes) {
 }
 
 Outcome ConfigFile::commit() {
-#ifdef Q_OS_UNIX
     if (!m_failed && m_kept != kOwnerOnly && !m_file.setPermissions(m_kept))
         fail();
-#endif
     if (!m_failed && !m_file.commit())
         fail();
     m_outcome.ok = !m_failed;
@@ -54,7 +51,11 @@ Outcome ConfigFile::commit() {
 
 void ConfigFile::fail() {
     m_failed = true;
-    m_outcome.error = m_file.errorString();
+    // Some reasons name config.txt in Qt's notation ("Existing file Z:/bots/config.txt is not writable"); the box
+    // names it once, in the system's.
+    QString reason = m_file.errorString();
+    reason.remove(m_file.fileName()).remove(m_outcome.path);
+    m_outcome.error = reason.simplified();
 }
 
 Outcome writeConfigFile(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots,

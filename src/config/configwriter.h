@@ -1,7 +1,7 @@
 // Writes config.txt beside the executable, whole or not at all.
 #pragma once
 
-#include "bots/botlist.h"
+#include "bots/botrecord.h"
 #include "core/outcome.h"
 
 #include <QByteArrayView>

@@ -1,5 +1,5 @@
 // The two value conversions applied when a bot is captured.
-#include "bots/botlist.h"
+#include "bots/botrecord.h"
 
 #include <array>
 
