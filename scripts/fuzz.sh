@@ -8,7 +8,7 @@ seconds=${1:-60}
 scripts/install-deps.sh test
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQELWIZARD_TESTS=OFF \
-    -DQELWIZARD_FUZZ=ON -DQELWIZARD_WERROR=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+    -DQELWIZARD_FUZZ=ON -DQELWIZARD_WERROR=ON \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target fuzz_config fuzz_cdkey
 for target in config cdkey; do

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQELWIZARD_WERROR=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQELWIZARD_WERROR=ON \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags"
 cmake --build build-asan -j "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1

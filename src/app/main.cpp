@@ -8,17 +8,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The form's font for every widget, the inner text of line edits included, so no second face loads at start.
-    QApplication::setFont(formFont(false));
+    QApplication::setFont(formFont(FontWeight::Regular));
     QtPlatform platform;
-#ifdef Q_OS_WIN
-    // An owned window gets no task-bar button of its own: the wizard's owner is a window that never shows.
-    QWidget owner;
-    owner.winId();
-    WizardWindow window(platform, &owner);
-#else
-    WizardWindow window(platform);
-#endif
-    platform.setParentWindow(&window);
+    WizardWindow window(platform, platform.windowOwner());
     window.show();
     return app.exec();
 }

@@ -1,9 +1,11 @@
 // Builds the wizard window's widgets from the control table.
 #include "ui/formbuilder.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,8 +54,20 @@ QWidget* makeLabel(const ControlRow& row, QWidget* parent) {
     return label;
 }
 
+// A drop-down whose list, opened with nothing chosen, has no current entry, so that the first Down picks the first
+// entry, as a native drop-down does. Left to itself, the list view makes its first entry current when it gets the
+// focus, unless its current entry was set on purpose, and Down then goes on to the second.
+class DropDown final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {
+        view()->setCurrentIndex(QModelIndex());
+        QComboBox::showPopup();
+    }
+};
+
 QWidget* makeCombo(const ControlRow& row, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new DropDown(parent);
     if (row.kind == ControlKind::EditableCombo) {
         combo->setEditable(true);
         // Inline completion would add the rest of a matching entry to what was typed.
@@ -135,6 +149,88 @@ bool takesFocus(ControlKind kind) {
            kind == ControlKind::ListCombo || kind == ControlKind::CheckBox || kind == ControlKind::Button;
 }
 
+// Puts a row's widget into the member of its role, once, and only when it is of the member's type.
+class Binder {
+public:
+    Binder(const QString& name, QWidget* widget, QStringList& problems)
+        : m_name(name)
+        , m_widget(widget)
+        , m_problems(problems) {}
+
+    template <typename T> void into(T*& member) {
+        if (member)
+            m_problems << m_name + QStringLiteral(": another row already has this role");
+        else if (!(member = qobject_cast<T*>(m_widget)))
+            m_problems << m_name + QStringLiteral(": the wrong kind of control for its role");
+    }
+    template <typename T, std::size_t N> void into(std::array<T*, N>& members, int index) {
+        if (index < 0 || static_cast<std::size_t>(index) >= N)
+            m_problems << m_name + QStringLiteral(": no such index in its control array");
+        else
+            into(members[static_cast<std::size_t>(index)]);
+    }
+
+private:
+    const QString& m_name;
+    QWidget* m_widget;
+    QStringList& m_problems;
+};
+
+void bind(FormControls& form, const ControlRow& row, Binder&& to) {
+    switch (row.role) {
+    case ControlRole::None:
+        return;
+    case ControlRole::Banner:
+        return to.into(form.banner);
+    case ControlRole::StepTitle:
+        return to.into(form.stepTitle);
+    case ControlRole::Welcome:
+        return to.into(form.welcome);
+    case ControlRole::Page:
+        return to.into(form.pages, row.index);
+    case ControlRole::Master:
+        return to.into(form.master);
+    case ControlRole::Trigger:
+        return to.into(form.trigger);
+    case ControlRole::BotBox:
+        return to.into(form.botBoxes, row.index);
+    case ControlRole::Server:
+        return to.into(form.server);
+    case ControlRole::Client:
+        return to.into(form.client);
+    case ControlRole::Display:
+        return to.into(form.display);
+    case ControlRole::HelpButton:
+        to.into(form.helpButtons, row.index);
+        if (row.index >= 0 && static_cast<std::size_t>(row.index) < form.helpTexts.size())
+            form.helpTexts[static_cast<std::size_t>(row.index)] = QString::fromUtf8(row.help);
+        return;
+    case ControlRole::AddBot:
+        return to.into(form.addBot);
+    case ControlRole::StartBot:
+        return to.into(form.startBot);
+    case ControlRole::ButtonBar:
+        return to.into(form.buttonBar);
+    case ControlRole::Cancel:
+        return to.into(form.cancel);
+    case ControlRole::Back:
+        return to.into(form.back);
+    case ControlRole::Next:
+        return to.into(form.next);
+    }
+}
+
+// Every member, filled or not; each array element counts as one.
+std::vector<const void*> membersOf(const FormControls& form) {
+    std::vector<const void*> members{form.banner,    form.stepTitle, form.welcome, form.master, form.trigger,
+                                     form.server,    form.client,    form.display, form.addBot, form.startBot,
+                                     form.buttonBar, form.cancel,    form.back,    form.next};
+    members.insert(members.end(), form.pages.begin(), form.pages.end());
+    members.insert(members.end(), form.botBoxes.begin(), form.botBoxes.end());
+    members.insert(members.end(), form.helpButtons.begin(), form.helpButtons.end());
+    return members;
+}
+
 } // namespace
 
 void fitWrappedLabels(QWidget* page) {
@@ -149,7 +245,7 @@ QString objectNameOf(const ControlRow& row) {
     return row.index < 0 ? name : name + QLatin1Char('_') + QString::number(row.index);
 }
 
-QFont formFont(bool bold) {
+QFont formFont(FontWeight weight) {
     QFont font;
     // DejaVu Sans Condensed is close to Tahoma's widths; plain DejaVu Sans, which fontconfig would pick, is wide
     // enough to push page texts onto an extra line.
@@ -157,45 +253,74 @@ QFont formFont(bool bold) {
         {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setWeight(weight == FontWeight::Bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 
-QHash<QString, QWidget*> buildForm(QWidget* window) {
-    window->setFont(formFont(false));
-    const QFont bold = formFont(true);
+FormControls buildForm(QWidget* window, std::span<const ControlRow> rows, QStringList& problems) {
+    window->setFont(formFont(FontWeight::Regular));
+    const QFont bold = formFont(FontWeight::Bold);
 
-    QHash<QString, QWidget*> controls;
+    FormControls form;
+    QHash<QString, QWidget*> byName;
+    const auto named = [&](const char* name) -> QWidget* {
+        QWidget* widget = byName.value(QString::fromLatin1(name));
+        if (!widget)
+            problems << QString::fromLatin1(name) + QStringLiteral(": no row of this name comes before its use");
+        return widget;
+    };
     std::vector<std::pair<int, QWidget*>> focusOrder;
-    std::vector<std::pair<QLabel*, const char*>> buddies;
-
-    for (const ControlRow& row : formControls()) {
-        QWidget* parent = row.parent ? controls.value(QString::fromLatin1(row.parent)) : window;
-        Q_ASSERT(parent);
+    for (const ControlRow& row : rows) {
+        QWidget* parent = row.parent ? named(row.parent) : window;
+        if (!parent)
+            continue;
         QWidget* widget = makeControl(row, parent);
         const QString name = objectNameOf(row);
         widget->setObjectName(name);
-        if (row.index >= 0)
-            widget->setProperty("index", row.index);
+        if (byName.contains(name))
+            problems << name + QStringLiteral(": two rows of this name");
+        byName.insert(name, widget);
+        bind(form, row, Binder(name, widget, problems));
         if (row.kind != ControlKind::Line)
             widget->setGeometry(pixelRect(row.left, row.top, row.width, row.height));
         if (row.flags & ControlFlag::Bold)
             widget->setFont(bold);
+        if (row.kind == ControlKind::Page && row.index >= 0 && row.index < kStepCount) // said on entering the page
+            widget->setAccessibleName(QString::fromLatin1(layoutOf(static_cast<Step>(row.index)).title));
         if (row.accessible)
             widget->setAccessibleName(QString::fromUtf8(row.accessible));
-        if (auto* label = qobject_cast<QLabel*>(widget); label && row.buddy)
-            buddies.emplace_back(label, row.buddy);
         if (takesFocus(row.kind))
             focusOrder.emplace_back(row.tabIndex, widget);
-        controls.insert(name, widget);
+    }
+    // Captions and explanations go to their inputs once every control is there: a caption stands before its input.
+    for (const ControlRow& row : rows) {
+        if (auto* caption = qobject_cast<QLabel*>(byName.value(objectNameOf(row))); caption && row.captionOf) {
+            if (QWidget* input = named(row.captionOf))
+                caption->setBuddy(input); // a screen reader names the input by its caption
+        }
+        if (row.explains) {
+            if (QWidget* input = named(row.explains))
+                input->setAccessibleDescription(QString::fromUtf8(row.help ? row.help : row.text));
+        }
+    }
+    for (const void* member : membersOf(form)) {
+        if (!member) {
+            problems << QStringLiteral("a control of the wizard has no row");
+            break;
+        }
     }
 
-    for (const auto& [label, buddy] : buddies)
-        label->setBuddy(controls.value(QString::fromLatin1(buddy)));
     arrangeReadingOrder(window);
-
     std::sort(focusOrder.begin(), focusOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
-    return controls;
+    return form;
+}
+
+FormControls buildForm(QWidget* window) {
+    QStringList problems;
+    FormControls form = buildForm(window, formControls(), problems);
+    if (!problems.isEmpty())
+        qFatal("The window's control table is wrong: %s", qPrintable(problems.join(QStringLiteral("; "))));
+    return form;
 }

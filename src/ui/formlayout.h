@@ -1,4 +1,5 @@
-// The window described as data: every control with its kind, name, text, place in twips, font and tab index.
+// The window described as data: the five steps, and every control with its kind, role, name, text, place in twips,
+// font and tab index.
 #pragma once
 
 #include <span>
@@ -10,13 +11,20 @@ constexpr int toPixels(int twips) {
 }
 } // namespace twips
 
-// The client area and the button bar's top for the tall pages (steps 0 to 2) and the short ones (3 and 4).
-inline constexpr int kClientWidth = 7215;
-inline constexpr int kTallClientHeight = 5025;
-inline constexpr int kShortClientHeight = 2760;
-inline constexpr int kTallBarTop = 4440;
-inline constexpr int kShortBarTop = 2160;
+// The wizard's steps in the order Next walks them. A step's number is the index of its page in fraBody.
+enum class Step { Welcome, GlobalSettings, BotInformation, Generate, Finished };
+inline constexpr int kStepCount = 5;
 
+// What the window shows around a step's page.
+struct StepLayout {
+    const char* title;       // in the banner, and the page's name for screen readers
+    int clientHeight;        // twips; the width never changes
+    int barTop;              // top of the button bar, twips
+    const char* nextCaption; // cmdNext's caption
+};
+const StepLayout& layoutOf(Step step);
+
+inline constexpr int kClientWidth = 7215;
 inline constexpr char kWindowTitle[] = "Qel Configuration Wizard";
 inline constexpr char kWelcomeText[] =
     "Welcome to the Qel Configuration Wizard.  This wizard will ask you a series of questions, and then use the "
@@ -35,6 +43,29 @@ enum class ControlKind {
     Line,      // one-pixel line in the window-text colour; its geometry is two end points
 };
 
+// What the wizard's code does with a control: each role but None names one member of FormControls (formbuilder.h),
+// or one element of a member array, at the row's index.
+enum class ControlRole {
+    None,
+    Banner,
+    StepTitle,
+    Welcome,
+    Page,
+    Master,
+    Trigger,
+    BotBox,
+    Server,
+    Client,
+    Display,
+    HelpButton,
+    AddBot,
+    StartBot,
+    ButtonBar,
+    Cancel,
+    Back,
+    Next,
+};
+
 namespace ControlFlag {
 inline constexpr unsigned Bold = 1;
 inline constexpr unsigned WordWrap = 2;
@@ -46,6 +77,7 @@ inline constexpr unsigned WhiteBackground = 32; // labels are otherwise see-thro
 
 struct ControlRow {
     ControlKind kind;
+    ControlRole role;
     const char* name;
     int index;                    // the member's index in its control array, -1 when it is not in one
     const char* parent;           // object name of the container, nullptr for the window
@@ -53,7 +85,9 @@ struct ControlRow {
     int left, top, width, height; // twips, relative to the container; a Line gives x1, y1, x2, y2
     int tabIndex;                 // -1 for lines, which have none
     unsigned flags;
-    const char* buddy = nullptr;      // the input a caption label names, for screen readers
+    const char* captionOf = nullptr;  // the input this caption names, for screen readers
+    const char* explains = nullptr;   // the input whose explanation this is: the label's text or the help text
+    const char* help = nullptr;       // a "?" button's text, shown in a box and read with its input
     const char* accessible = nullptr; // an accessible name where the visible text says too little
 };
 

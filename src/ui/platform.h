@@ -3,9 +3,12 @@
 
 #include "core/outcome.h"
 
-#include <QPointer>
+#include <QByteArray>
 #include <QString>
-#include <QWidget>
+
+#include <memory>
+
+class QWidget;
 
 // Message-box styles and answers keep the Win32 numbers.
 enum class MessageStyle {
@@ -21,40 +24,42 @@ enum class MessageAnswer {
     No = 7,
 };
 
-// How a started program first shows its window, as Win32's ShowWindow numbers.
-enum class ShowState {
-    Minimized = 2, // SW_SHOWMINIMIZED: minimized and active
-};
-
 class Platform {
 public:
     virtual ~Platform() = default;
 
-    virtual MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) = 0;
+    // A box modal to the window over, which is its parent.
+    virtual MessageAnswer messageBox(QWidget* over, const QString& text, const QString& title, MessageStyle style) = 0;
     // The absolute folder that holds the running executable, with "/" between names, or why it cannot be named.
     virtual Outcome executableFolder() const = 0;
-    // Starts program (an absolute path) detached, without a shell, in workingFolder; elsewhere than on Windows, a
-    // Windows program through Wine.
-    virtual Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) = 0;
+    // Starts program (an absolute path) detached, without a shell, in workingFolder, its window shown minimized and
+    // active (Win32's SW_SHOWMINIMIZED); elsewhere than on Windows, a Windows program through Wine.
+    virtual Outcome startProgramMinimized(const QString& program, const QString& workingFolder) = 0;
     // Ends the program once the current handler returns.
     virtual void endProgram() = 0;
 };
 
+// The folder, when it is absolute and exists; otherwise why not.
+Outcome existingFolder(const QString& folder);
 // The folder of the executable whose path the file system spells as nativePath: absolute, existing, and with a name
 // that survives the way to QString and back; otherwise the reason.
 Outcome folderOfExecutable(const QByteArray& nativePath);
 
-// The real platform, through Qt.
+// The real platform, through Qt. What differs between systems is in qtplatform_<system>.cpp.
 class QtPlatform final : public Platform {
 public:
-    // Message boxes are modal to this window while it lives.
-    void setParentWindow(QWidget* window) { m_window = window; }
+    QtPlatform();
+    ~QtPlatform() override;
 
-    MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) override;
+    // The window that the wizard's window belongs to: on Windows a hidden one, so that the wizard has no task-bar
+    // button of its own, as the design wants; nullptr elsewhere.
+    QWidget* windowOwner();
+
+    MessageAnswer messageBox(QWidget* over, const QString& text, const QString& title, MessageStyle style) override;
     Outcome executableFolder() const override;
-    Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) override;
+    Outcome startProgramMinimized(const QString& program, const QString& workingFolder) override;
     void endProgram() override;
 
 private:
-    QPointer<QWidget> m_window;
+    std::unique_ptr<QWidget> m_owner;
 };

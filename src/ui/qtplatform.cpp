@@ -1,4 +1,4 @@
-// The platform seam on top of Qt: QMessageBox, QCoreApplication and QProcess.
+// The platform seam on top of Qt, as every system has it: message boxes, folders and quitting.
 #include "ui/platform.h"
 
 #include <QCoreApplication>
@@ -6,19 +6,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
-#include <QProcess>
-#include <QStandardPaths>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-#ifdef Q_OS_LINUX
-#include <climits>
-#include <unistd.h>
-
-#include <algorithm>
-#include <array>
-#endif
+#include <QWidget>
 
 namespace {
 
@@ -36,25 +24,13 @@ QMessageBox::Icon iconOf(MessageStyle style) {
     Q_UNREACHABLE();
 }
 
-// The folder, when it is an absolute one that exists.
+} // namespace
+
 Outcome existingFolder(const QString& folder) {
     Outcome result{QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir(), QDir::fromNativeSeparators(folder), {}};
     if (!result.ok)
         result.error = QStringLiteral("The wizard cannot find the folder it was started from.");
     return result;
-}
-
-} // namespace
-
-MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageStyle style) {
-    const bool yesNo = style == MessageStyle::Question;
-    QMessageBox box(iconOf(style), title, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_window);
-    // The program's font is the form's; message boxes speak in the system's own, as native ones do.
-    box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    const int answer = box.exec();
-    if (!yesNo)
-        return MessageAnswer::Ok;
-    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 Outcome folderOfExecutable(const QByteArray& nativePath) {
@@ -67,48 +43,18 @@ Outcome folderOfExecutable(const QByteArray& nativePath) {
                            "the wizard and the bot to a folder with a plain name.")};
 }
 
-Outcome QtPlatform::executableFolder() const {
-#ifdef Q_OS_LINUX
-    // The link holds the file system's own bytes; Qt's applicationDirPath() gives up on a name that is not UTF-8.
-    std::array<char, PATH_MAX> bytes{};
-    const ssize_t length = readlink("/proc/self/exe", bytes.data(), bytes.size());
-    return folderOfExecutable(QByteArray(bytes.data(), std::max<ssize_t>(length, 0)));
-#else
-    return existingFolder(QCoreApplication::applicationDirPath());
-#endif
-}
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
-Outcome QtPlatform::startProgram(const QString& program, const QString& workingFolder, ShowState show) {
-    QProcess process;
-    process.setProgram(program);
-    process.setWorkingDirectory(workingFolder);
-#ifdef Q_OS_WIN
-    process.setCreateProcessArgumentsModifier([show](QProcess::CreateProcessArguments* args) {
-        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        args->startupInfo->wShowWindow = static_cast<WORD>(show);
-    });
-#else
-    Q_UNUSED(show);
-#endif
-    Outcome result;
-    result.path = QDir::toNativeSeparators(program);
-#ifndef Q_OS_WIN
-    // QelBot3.exe is a Windows program ("MZ" opens every one): here Wine starts it.
-    if (QFile file(program); file.open(QIODevice::ReadOnly) && file.read(2) == "MZ") {
-        process.setArguments({program});
-        process.setProgram(QStandardPaths::findExecutable(QStringLiteral("wine")));
-        if (process.program().isEmpty()) {
-            result.error = QStringLiteral("QelBot3.exe is a Windows program.  On Linux, Wine starts it, and Wine is "
-                                          "not installed: install it (on Debian, \"apt install wine\"), then start "
-                                          "the bot with \"wine QelBot3.exe\" in its folder.");
-            return result;
-        }
-    }
-#endif
-    result.ok = process.startDetached();
-    if (!result.ok)
-        result.error = process.errorString();
-    return result;
+MessageAnswer QtPlatform::messageBox(QWidget* over, const QString& text, const QString& title, MessageStyle style) {
+    const bool yesNo = style == MessageStyle::Question;
+    QMessageBox box(iconOf(style), title, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, over);
+    // The program's font is the form's; message boxes speak in the system's own, as native ones do.
+    box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    const int answer = box.exec();
+    if (!yesNo)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 void QtPlatform::endProgram() {

@@ -25,7 +25,7 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
 // another path, in the file system's own bytes. Starting a program is the real one, recorded.
 class ScriptedPlatform final : public Platform {
 public:
-    MessageAnswer messageBox(const QString& text, const QString& title, MessageStyle style) override {
+    MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override {
         boxes << QString::number(static_cast<int>(style)) + u' ' + text;
         if (title == "Qel Configuration Wizard" && !answers.isEmpty())
             return answers.takeFirst();
@@ -36,16 +36,16 @@ public:
         return folderOfExecutable(executable.isEmpty() ? QFile::encodeName(m_folder.filePath("QelWizard"))
                                                        : executable);
     }
-    Outcome startProgram(const QString& program, const QString& workingFolder, ShowState show) override {
-        starts << program << workingFolder << QString::number(static_cast<int>(show));
-        return QtPlatform().startProgram(program, workingFolder, show);
+    Outcome startProgramMinimized(const QString& program, const QString& workingFolder) override {
+        starts << program << workingFolder;
+        return QtPlatform().startProgramMinimized(program, workingFolder);
     }
     void endProgram() override { ++endCalls; }
     QString lastBox() const { return boxes.isEmpty() ? QString() : boxes.last(); }
 
     QList<MessageAnswer> answers;
     QStringList boxes;
-    QStringList starts; // program, working folder and show state of each start
+    QStringList starts; // program and working folder of each start
     int endCalls = 0;
     QByteArray executable;
 
@@ -81,14 +81,14 @@ public:
             focus = focus->parentWidget();
         return focus ? focus->objectName() : QString();
     }
-    // The one page that shows, -1 when it is not exactly one.
-    int visiblePage() const {
+    // The pages that show, by step number: one, normally.
+    QList<int> visiblePages() const {
         QList<int> shown;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < kStepCount; ++i) {
             if (find(QStringLiteral("fraBody_%1").arg(i))->isVisible())
                 shown << i;
         }
-        return shown.size() == 1 ? shown[0] : -1;
+        return shown;
     }
     QString folder() const { return platform.executableFolder().path; }
     QString configPath() const { return folder() + "/config.txt"; }
@@ -100,12 +100,12 @@ public:
     // press Tab until that control has the focus.
     void play(const QString& keys);
     // Forward from the Welcome page, with a bot master and a bot on the way.
-    void reachStep(int step) {
-        for (int at = 0; at < step; ++at) {
-            if (at == 1)
+    void reachStep(Step step) {
+        for (int moves = 0; moves < kStepCount && window.currentStep() < step; ++moves) {
+            if (window.currentStep() == Step::GlobalSettings)
                 play(">txtMaster 'owner'");
             next();
-            if (at == 1)
+            if (window.currentStep() == Step::BotInformation)
                 play(">txtBot_0 'bot1' Tab 'secret' Tab 'useast.battle.net' Tab 'AB-CD' Tab Down Down Tab 'home'");
         }
         QCOMPARE(window.currentStep(), step);
