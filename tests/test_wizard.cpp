@@ -421,8 +421,8 @@ private Q_SLOTS:
         for (const char* path : {"QelWizard", "bin/QelWizard", "/no/such/folder/QelWizard"})
             QVERIFY(!folderOfExecutable(path).ok && !folderOfExecutable(path).error.isEmpty());
         QVERIFY(QDir(root.path()).mkdir(u"jos\u00e9"_s));
-        QCOMPARE(folderOfExecutable(QFile::encodeName(root.path() + u"/jos\u00e9/QelWizard"_s)).path,
-                 root.path() + u"/jos\u00e9"_s);
+        const Outcome jose = folderOfExecutable(QFile::encodeName(root.path() + u"/jos\u00e9/QelWizard"_s));
+        QVERIFY(jose.ok && jose.path == root.path() + u"/jos\u00e9"_s);
     }
 #endif
 };
