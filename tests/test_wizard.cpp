@@ -334,23 +334,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(w.configPath()));
     }
 
-    // A Generate that cannot write says why, keeps the Generate page and works once the cause is mended (the ways a
-    // write fails are ConfigTest's).
-    void writeFailureAllowsARetry() {
-        WizardDriver& w = wizard();
-        const QString path = w.configPath();
-        QVERIFY(QDir().mkdir(path)); // a folder in the way
-        w.reachStep(Step::Generate);
-        w.platform.answers = {MessageAnswer::Ok};
-        w.next(); // Generate
-        QVERIFY2(explains(w.platform.lastBox(), path), qPrintable(w.platform.lastBox()));
-        QCOMPARE(w.window.currentStep(), Step::Generate);
-        QCOMPARE(w.visiblePages(), QList<int>{3});
-        QVERIFY(QDir().rmdir(path));
-        w.next();
-        QCOMPARE(readAll(path).count("\r\n"), 29 + 12 + 1);
-    }
-
     // Text boxes keep whatever length is typed or pasted, all the way into config.txt.
     void longTextsAreKeptWhole() {
         WizardDriver& w = wizard();
