@@ -19,7 +19,9 @@ QString anyText(FuzzedDataProvider& input) {
 QByteArray valueBytes(QString value) {
     value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return encodeWindows1252(value);
+    QByteArray bytes;
+    appendSingleBytes(bytes, value, windows1252Byte);
+    return bytes;
 }
 
 void require(bool holds) {

@@ -108,6 +108,8 @@ private Q_SLOTS:
                 setrlimit(RLIMIT_FSIZE, &saved);
                 std::signal(SIGXFSZ, previousHandler);
             });
+#else
+            Q_UNUSED(sizeLimit);                                      // no full disk to stand in for here
 #endif
             ConfigFile file(folder.path());
             file.write(QByteArray(1000, 'x'));

@@ -40,9 +40,3 @@ void appendSingleBytes(QByteArray& out, QStringView text, char (*byteOf)(char32_
         out.append(byteOf(codePoint));
     }
 }
-
-QByteArray encodeWindows1252(QStringView text) {
-    QByteArray bytes;
-    appendSingleBytes(bytes, text, windows1252Byte);
-    return bytes;
-}

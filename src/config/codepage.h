@@ -9,7 +9,6 @@ void appendSingleBytes(QByteArray& out, QStringView text, char (*byteOf)(char32_
 
 // Windows-1252, the code page the bot reads on a western Windows system.
 char windows1252Byte(char32_t codePoint);
-QByteArray encodeWindows1252(QStringView text);
 
 // Appends text in config.txt's code page: on Windows the system's ANSI code page where it has one byte a character,
 // Windows-1252 everywhere else, the bot being a Windows program. (codepage_win.cpp, codepage_other.cpp)

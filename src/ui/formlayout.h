@@ -13,7 +13,7 @@ constexpr int toPixels(int twips) {
 
 // The wizard's steps in the order Next walks them. A step's number is the index of its page in fraBody.
 enum class Step { Welcome, GlobalSettings, BotInformation, Generate, Finished };
-inline constexpr int kStepCount = 5;
+inline constexpr int kStepCount = static_cast<int>(Step::Finished) + 1;
 
 // What the window shows around a step's page.
 struct StepLayout {
