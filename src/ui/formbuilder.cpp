@@ -87,8 +87,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         banner->setFocusPolicy(Qt::StrongFocus);
         return banner;
     }
-    case ControlKind::Label:
-        return makeLabel(row, parent);
+    case ControlKind::Label: return makeLabel(row, parent);
     case ControlKind::TextBox: {
         auto* edit = new QLineEdit(text, parent);
         // A line edit cuts at 32767 characters unless told otherwise; only the trigger has a limit.
@@ -96,8 +95,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         return edit;
     }
     case ControlKind::EditableCombo:
-    case ControlKind::ListCombo:
-        return makeCombo(row, parent);
+    case ControlKind::ListCombo: return makeCombo(row, parent);
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(text, parent);
         box->setChecked(row.flags & ControlFlag::Checked);
@@ -109,15 +107,13 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         button->setDefault(row.flags & ControlFlag::DefaultButton);
         return button;
     }
-    case ControlKind::Page:
-        return new QFrame(parent);
+    case ControlKind::Page: return new QFrame(parent);
     case ControlKind::ButtonBar: {
         auto* bar = new QFrame(parent);
         bar->setFrameStyle(QFrame::Box | QFrame::Sunken); // etched
         return bar;
     }
-    case ControlKind::Line:
-        return makeLine(row, parent);
+    case ControlKind::Line: return makeLine(row, parent);
     }
     Q_UNREACHABLE();
 }
@@ -178,45 +174,28 @@ private:
 
 void bind(FormControls& form, const ControlRow& row, Binder&& to) {
     switch (row.role) {
-    case ControlRole::None:
-        return;
-    case ControlRole::Banner:
-        return to.into(form.banner);
-    case ControlRole::StepTitle:
-        return to.into(form.stepTitle);
-    case ControlRole::Welcome:
-        return to.into(form.welcome);
-    case ControlRole::Page:
-        return to.into(form.pages, row.index);
-    case ControlRole::Master:
-        return to.into(form.master);
-    case ControlRole::Trigger:
-        return to.into(form.trigger);
-    case ControlRole::BotBox:
-        return to.into(form.botBoxes, row.index);
-    case ControlRole::Server:
-        return to.into(form.server);
-    case ControlRole::Client:
-        return to.into(form.client);
-    case ControlRole::Display:
-        return to.into(form.display);
+    case ControlRole::None: return;
+    case ControlRole::Banner: return to.into(form.banner);
+    case ControlRole::StepTitle: return to.into(form.stepTitle);
+    case ControlRole::Welcome: return to.into(form.welcome);
+    case ControlRole::Page: return to.into(form.pages, row.index);
+    case ControlRole::Master: return to.into(form.master);
+    case ControlRole::Trigger: return to.into(form.trigger);
+    case ControlRole::BotBox: return to.into(form.botBoxes, row.index);
+    case ControlRole::Server: return to.into(form.server);
+    case ControlRole::Client: return to.into(form.client);
+    case ControlRole::Display: return to.into(form.display);
     case ControlRole::HelpButton:
         to.into(form.helpButtons, row.index);
         if (row.index >= 0 && static_cast<std::size_t>(row.index) < form.helpTexts.size())
             form.helpTexts[static_cast<std::size_t>(row.index)] = QString::fromUtf8(row.help);
         return;
-    case ControlRole::AddBot:
-        return to.into(form.addBot);
-    case ControlRole::StartBot:
-        return to.into(form.startBot);
-    case ControlRole::ButtonBar:
-        return to.into(form.buttonBar);
-    case ControlRole::Cancel:
-        return to.into(form.cancel);
-    case ControlRole::Back:
-        return to.into(form.back);
-    case ControlRole::Next:
-        return to.into(form.next);
+    case ControlRole::AddBot: return to.into(form.addBot);
+    case ControlRole::StartBot: return to.into(form.startBot);
+    case ControlRole::ButtonBar: return to.into(form.buttonBar);
+    case ControlRole::Cancel: return to.into(form.cancel);
+    case ControlRole::Back: return to.into(form.back);
+    case ControlRole::Next: return to.into(form.next);
     }
 }
 

@@ -12,14 +12,10 @@ namespace {
 
 QMessageBox::Icon iconOf(MessageStyle style) {
     switch (style) {
-    case MessageStyle::Critical:
-        return QMessageBox::Critical;
-    case MessageStyle::Question:
-        return QMessageBox::Question;
-    case MessageStyle::Warning:
-        return QMessageBox::Warning;
-    case MessageStyle::Information:
-        return QMessageBox::Information;
+    case MessageStyle::Critical: return QMessageBox::Critical;
+    case MessageStyle::Question: return QMessageBox::Question;
+    case MessageStyle::Warning: return QMessageBox::Warning;
+    case MessageStyle::Information: return QMessageBox::Information;
     }
     Q_UNREACHABLE();
 }

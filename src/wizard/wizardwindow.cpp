@@ -89,15 +89,10 @@ void WizardWindow::goToStep(Step step) {
 bool WizardWindow::acceptStep(Step step) {
     switch (step) {
     case Step::Welcome:
-    case Step::GlobalSettings:
-        return true;
-    case Step::BotInformation:
-        return checkGlobalSettings();
-    case Step::Generate:
-        warnAndCaptureBot();
-        return true;
-    case Step::Finished:
-        return writeConfig();
+    case Step::GlobalSettings: return true;
+    case Step::BotInformation: return checkGlobalSettings();
+    case Step::Generate: warnAndCaptureBot(); return true;
+    case Step::Finished: return writeConfig();
     }
     Q_UNREACHABLE();
 }
@@ -296,7 +291,6 @@ bool WizardWindow::eventFilter(QObject* watched, QEvent* event) {
         if (m_form.cancel->isEnabled())
             m_form.cancel->click();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
