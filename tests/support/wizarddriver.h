@@ -15,11 +15,6 @@ inline QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 // Answers message boxes from a script and records each as its style and text ("48 Please enter a bot master.");
 // a box with no answer queued fails the test. The wizard's executable is in a temporary folder unless a test names
 // another path, in the file system's own bytes. Starting a program is the real one, recorded.
@@ -84,10 +79,9 @@ public:
     // The pages that show, by step number: one, normally.
     QList<int> visiblePages() const {
         QList<int> shown;
-        for (int i = 0; i < kStepCount; ++i) {
+        for (int i = 0; i < kStepCount; ++i)
             if (find(QStringLiteral("fraBody_%1").arg(i))->isVisible())
                 shown << i;
-        }
         return shown;
     }
     QString folder() const { return platform.executableFolder().path; }
@@ -95,7 +89,6 @@ public:
 
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     void next() { click("cmdNext"); }
-    void back() { click("cmdBack"); }
     // Keys for the focused control, separated by blanks: a key's name ("Return"), 'text' to type, Paste, >name to
     // press Tab until that control has the focus.
     void play(const QString& keys);
