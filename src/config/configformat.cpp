@@ -4,6 +4,7 @@
 
 #include "config/codepage.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -52,33 +53,32 @@ const char* const kHeadAfterTrigger[] = {
 };
 
 // Collects the file in pieces of about 256 KB, each handed on once it is full, so a file of any size passes through
-// one buffer that stays in the processor's cache. Every byte goes in by QByteArray's own append; the piece keeps its
-// room between pieces.
+// two buffers that stay in the processor's cache. The text goes in by QString's own appends, values whole; each
+// piece becomes bytes in one pass through the code page, where ASCII runs go in whole.
 class PieceWriter {
 public:
-    static constexpr qsizetype kPieceSize = 256 * 1024;
+    static constexpr qsizetype kPieceSize = 256 * 1024; // characters, which become as many bytes
 
     explicit PieceWriter(const std::function<bool(QByteArrayView)>& write)
         : m_write(write) {
-        m_piece.reserve(kPieceSize);
+        m_text.reserve(kPieceSize);
+        m_bytes.reserve(kPieceSize);
     }
 
-    PieceWriter& operator<<(QByteArrayView fixed) {
-        m_piece.append(fixed);
+    PieceWriter& operator<<(const char* fixed) {
+        m_text.append(QLatin1StringView(fixed));
         return *this;
     }
     PieceWriter& operator<<(OneLine line) {
-        // By far the usual value is ASCII without a line break: it goes in unit by unit, being itself in every
-        // single-byte code page. Any other value is flattened and goes through the code page as a whole.
-        const qsizetype start = m_piece.size();
-        for (const QChar c : line.value) {
-            const char16_t unit = c.unicode();
-            if (unit >= 0x80 || unit == u'\r' || unit == u'\n') {
-                m_piece.truncate(start);
-                return putFlattened(line.value);
-            }
-            m_piece.append(static_cast<char>(unit));
+        if (std::none_of(line.value.begin(), line.value.end(), [](QChar c) { return c == u'\r' || c == u'\n'; })) {
+            m_text.append(line.value);
+            return *this;
         }
+        QString flat = line.value.toString();
+        flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        m_text.append(flat);
         return *this;
     }
     void lines(const auto& fixed) {
@@ -86,42 +86,52 @@ public:
             *this << line << "\r\n";
     }
     // Hands on the piece once it is full. False once the receiver has refused a piece.
-    bool handOnWhenFull() { return m_piece.size() < kPieceSize || handOn(); }
+    bool handOnWhenFull() { return m_text.size() < kPieceSize || handOn(); }
     // Hands on what is there.
     bool handOn() {
-        const bool taken = m_piece.isEmpty() || m_write(m_piece);
-        m_piece.resize(0); // keeps the room
-        return taken;
+        m_bytes.resize(0); // keeps the room
+        appendConfigBytes(m_bytes, m_text);
+        m_text.resize(0);
+        return m_bytes.isEmpty() || m_write(m_bytes);
     }
 
 private:
-    PieceWriter& putFlattened(QStringView value) {
-        QString line = value.toString();
-        line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        appendConfigBytes(m_piece, line);
-        return *this;
-    }
-
     const std::function<bool(QByteArrayView)>& m_write;
-    QByteArray m_piece;
+    QString m_text;
+    QByteArray m_bytes;
 };
 
 void writeBotBlock(PieceWriter& out, const BotRecord& bot) {
-    // Every key is followed by exactly two tabs, whatever its length.
-    out << "bot " << oneLine(bot.username) << " {\r\n"
-        << "  passwd\t\t" << oneLine(bot.password) << "\r\n"
-        << "  server\t\t" << oneLine(bot.server) << "\r\n"
-        << "  display\t\t" << (bot.display ? "1" : "0") << "\r\n"
-        << "  client\t\t" << oneLine(bot.client) << "\r\n"
-        << "  commandset\t\tdefault\r\n"
-        << "  cdkey\t\t" << oneLine(bot.cdKey) << "\r\n"
-        << "  spawn\t\t0\r\n"
-        << "  homechannel\t\t" << oneLine(bot.homeChannel) << "\r\n"
-        << "  register\t\t" << oneLine(bot.registerName) << "\r\n"
-        << "  quotes\t\tquotes.txt\r\n"
-        << "}\r\n";
+    // Every key is followed by exactly two tabs, whatever its length. A line's end and the next fixed text are one
+    // literal, so each goes in with one append.
+    out << "bot " << oneLine(bot.username)
+        << " {\r\n"
+           "  passwd\t\t"
+        << oneLine(bot.password)
+        << "\r\n"
+           "  server\t\t"
+        << oneLine(bot.server)
+        << (bot.display ? "\r\n"
+                          "  display\t\t1\r\n"
+                          "  client\t\t"
+                        : "\r\n"
+                          "  display\t\t0\r\n"
+                          "  client\t\t")
+        << oneLine(bot.client)
+        << "\r\n"
+           "  commandset\t\tdefault\r\n"
+           "  cdkey\t\t"
+        << oneLine(bot.cdKey)
+        << "\r\n"
+           "  spawn\t\t0\r\n"
+           "  homechannel\t\t"
+        << oneLine(bot.homeChannel)
+        << "\r\n"
+           "  register\t\t"
+        << oneLine(bot.registerName)
+        << "\r\n"
+           "  quotes\t\tquotes.txt\r\n"
+           "}\r\n";
 }
 
 } // namespace
