@@ -3,11 +3,12 @@
 # (kept in a cache folder outside the checkout), then the wizard and its tests cross-built with MinGW-w64 against it.
 #   scripts/build-windows.sh          build-windows/QelWizard.exe and the Windows tests (scripts/test-windows.sh runs them)
 #   QELWIZARD_CACHE=DIR ...           where the static Qt lives (default: ~/.cache/qelwizard)
+#   QELWIZARD_QT=DIR ...              link against a static Qt for Windows already installed in DIR instead
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 cache=${QELWIZARD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/qelwizard}
-qt=$cache/qt6-mingw-static
+qt=${QELWIZARD_QT:-$cache/qt6-mingw-static}
 jobs=$(nproc)
 
 scripts/install-deps.sh windows
@@ -27,7 +28,17 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 TOOLCHAIN
 
-if [ ! -f "$qt/.complete" ]; then
+# Only Core, Gui, Widgets and Test with the Windows and offscreen platform plugins. Debian's source has no wintab
+# headers (tablet events off); without OpenGL the Windows plugin must not build its dynamic-GL code.
+qt_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_pkg_config=OFF)
+
+if [ -z "${QELWIZARD_QT:-}" ] && [ ! -f "$qt/.complete" ]; then
     started=$(date +%s)
     # Debian's source of the same Qt the Linux build uses. The deb-src list and its index live in the cache, passed
     # to apt on its command line: the system's own apt configuration stays as it is, and no root is needed.
@@ -42,17 +53,8 @@ if [ ! -f "$qt/.complete" ]; then
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
     (cd "$cache" && apt-get "${private_apt[@]}" source -qq --download-only "qt6-base=$version" &&
         dpkg-source -q -x "qt6-base_${version#*:}.dsc" src)
-    # Only Core, Gui, Widgets and Test with the Windows and offscreen platform plugins. Debian's source has no
-    # wintab headers (tablet events off); without OpenGL the Windows plugin must not build its dynamic-GL code.
     cmake -S "$cache/src" -B "$cache/qt-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DCMAKE_INSTALL_PREFIX="$qt" \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF \
-        -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF \
-        -DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF \
-        -DFEATURE_vulkan=OFF -DFEATURE_sql=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_zstd=OFF \
-        -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF \
-        -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_pkg_config=OFF
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}"
     cmake --build "$cache/qt-build" -j "$jobs"
     cmake --install "$cache/qt-build"
     touch "$qt/.complete"
@@ -63,4 +65,12 @@ fi
 "$qt/bin/qt-cmake" -S "$repo" -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQELWIZARD_WERROR=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine
 cmake --build build-windows -j "$jobs"
+# What a user needs to rebuild the same program against a changed Qt: this Qt, how it was configured, the compiler.
+{
+    echo "Qt $(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")$/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersion.cmake"), built" \
+        "static from Debian's qt6-base source package $(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
+    echo "Compiler: $(x86_64-w64-mingw32-g++-posix --version | head -n 1) (Debian's g++-mingw-w64-x86-64-posix)"
+    echo "Qt's configure options (cmake -S <qt6-base source> -B <build> -G Ninja, with a MinGW-w64 toolchain file):"
+    printf '  %s\n' "${qt_options[@]}"
+} >build-windows/qt-build.txt
 echo "build-windows/QelWizard.exe: $(stat -c %s build-windows/QelWizard.exe) bytes"
