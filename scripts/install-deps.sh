@@ -3,6 +3,7 @@
 #   run      building and starting the wizard
 #   test     the above, plus the formatting check, sanitizers and fuzzing
 #   windows  cross-building QelWizard.exe and running it under Wine
+#   release  the above, plus what makes and checks the Windows download
 #   docs     the screenshots of the README
 #   bench    the benchmarks, start-up included
 set -euo pipefail
@@ -23,7 +24,10 @@ windows=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 # the cross compiler
     wine wine64 xvfb xauth                                            # running the Windows tests
 )
-
+release=(
+    git zip unzip          # the source archive and the zip
+    python3 qt6-documentation-tools # the notices: Qt's qtattributionsscanner reads the attribution files
+)
 docs=(xvfb xauth xdotool imagemagick)
 bench=(libbenchmark-dev xvfb xauth)
 
@@ -31,10 +35,11 @@ case "${1:-run}" in
 run) packages=("${run[@]}") ;;
 test) packages=("${run[@]}" "${test[@]}") ;;
 windows) packages=("${windows[@]}") ;;
+release) packages=("${windows[@]}" "${release[@]}") ;;
 docs) packages=("${run[@]}" "${docs[@]}") ;;
 bench) packages=("${run[@]}" "${bench[@]}") ;;
 *)
-    echo "usage: $0 [run|test|windows|docs|bench]" >&2
+    echo "usage: $0 [run|test|windows|release|docs|bench]" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Makes the Windows download of the committed sources in dist/, then checks it:
+#   QelWizard-<version>-windows-x64.zip   QelWizard.exe, README.txt, LICENSE.txt, THIRD-PARTY-NOTICES.txt and
+#                                         QT-BUILD.txt (the Qt it links and how that Qt was configured)
+#   QelWizard-<version>-source.tar.gz     the same commit's sources (git archive)
+#   SHA256SUMS
+# Two runs on the same commit give the same bytes, in any folder: every time stamp is the commit's.
+#   scripts/release.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh release
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+    echo "The checkout has uncommitted changes; a release is made of a commit. Commit or stash them first." >&2
+    exit 1
+fi
+cache=${QELWIZARD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/qelwizard}
+if [ -n "${QELWIZARD_QT:-}" ]; then
+    echo "A release links the static Qt that scripts/build-windows.sh builds, whose sources its notices come from;" \
+        "unset QELWIZARD_QT." >&2
+    exit 1
+fi
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+version=$(sed -n 's/^project(QelWizard VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+name=QelWizard-$version
+
+scripts/build-windows.sh
+
+stage=build-windows/release
+rm -rf "$stage" dist
+mkdir -p "$stage" dist
+crlf() { sed 's/\r$//; s/$/\r/'; }
+cp build-windows/QelWizard.exe "$stage/"
+crlf <LICENSE >"$stage/LICENSE.txt"
+crlf <build-windows/qt-build.txt >"$stage/QT-BUILD.txt"
+scripts/readme-txt.sh "$version" | crlf >"$stage/README.txt"
+python3 scripts/notices.py "$cache/src" "$cache/qt-build" build-windows/QelWizard.map build-windows/qt-build.txt \
+    "$stage/THIRD-PARTY-NOTICES.txt"
+files=(LICENSE.txt QT-BUILD.txt QelWizard.exe README.txt THIRD-PARTY-NOTICES.txt)
+chmod 644 "$stage"/*
+chmod 755 "$stage/QelWizard.exe"
+touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
+(cd "$stage" && zip -q -X -D "../../dist/$name-windows-x64.zip" "${files[@]}")
+git archive --format=tar --prefix="$name/" HEAD | gzip -n -9 >"dist/$name-source.tar.gz"
+(cd dist && sha256sum "$name-windows-x64.zip" "$name-source.tar.gz" >SHA256SUMS)
+
+# The check: the zip holds exactly the five files, as built; the version is in the executable's version resource and
+# in the README; the notices cover what the link map says was linked in, and nothing else; the sums hold.
+fail() {
+    echo "release check: $*" >&2
+    exit 1
+}
+zip=dist/$name-windows-x64.zip
+[ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "${files[*]} " ] || fail "the zip holds $(unzip -Z1 "$zip" | tr '\n' ' ')"
+unzip -p "$zip" QelWizard.exe | cmp -s - build-windows/QelWizard.exe || fail "QelWizard.exe differs from the build"
+for key in FileVersion ProductVersion; do
+    found=$(unzip -p "$zip" QelWizard.exe | x86_64-w64-mingw32-strings -el | grep -A1 -x "$key" | sed -n 2p)
+    [ "$found" = "$version" ] || fail "the executable's $key is '$found', not $version"
+done
+unzip -p "$zip" README.txt | grep -q "version $version" || fail "README.txt does not name version $version"
+if unzip -p "$zip" README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt QT-BUILD.txt | grep -q $'[^\r]$\|^$'; then
+    fail "a text file has a line that does not end in CR LF"
+fi
+unzip -p "$zip" THIRD-PARTY-NOTICES.txt >"$stage/notices-from-zip.txt"
+python3 scripts/notices.py --check "$cache/src" "$cache/qt-build" build-windows/QelWizard.map \
+    "$stage/notices-from-zip.txt" || fail "THIRD-PARTY-NOTICES.txt and what QelWizard.exe links differ"
+(cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not hold"
+echo "dist/ holds the release of $name:"
+(cd dist && ls -l --time-style=+ . | tail -n +2 && cat SHA256SUMS)
