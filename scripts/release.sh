@@ -54,7 +54,7 @@ zip=dist/$name-windows-x64.zip
 [ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "${files[*]} " ] || fail "the zip holds $(unzip -Z1 "$zip" | tr '\n' ' ')"
 unzip -p "$zip" QelWizard.exe | cmp -s - build-windows/QelWizard.exe || fail "QelWizard.exe differs from the build"
 for key in FileVersion ProductVersion; do
-    found=$(unzip -p "$zip" QelWizard.exe | x86_64-w64-mingw32-strings -el | grep -A1 -x "$key" | sed -n 2p)
+    found=$(unzip -p "$zip" QelWizard.exe | x86_64-w64-mingw32-strings -n 1 -el | grep -A1 -x "$key" | sed -n 2p)
     [ "$found" = "$version" ] || fail "the executable's $key is '$found', not $version"
 done
 unzip -p "$zip" README.txt | grep -q "version $version" || fail "README.txt does not name version $version"
