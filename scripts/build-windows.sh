@@ -67,9 +67,10 @@ fi
 cmake --build build-windows -j "$jobs"
 # What a user needs to rebuild the same program against a changed Qt: this Qt, how it was configured, the compiler.
 {
-    echo "Qt $(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")$/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersion.cmake"), built" \
-        "static from Debian's qt6-base source package $(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
-    echo "Compiler: $(x86_64-w64-mingw32-g++-posix --version | head -n 1) (Debian's g++-mingw-w64-x86-64-posix)"
+    echo "Qt $(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")$/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersionImpl.cmake")," \
+        "built static from Debian's qt6-base source package $(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
+    echo "Compiler: $(x86_64-w64-mingw32-g++-posix --version | head -n 1), Debian's g++-mingw-w64-x86-64-posix" \
+        "$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)"
     echo "Qt's configure options (cmake -S <qt6-base source> -B <build> -G Ninja, with a MinGW-w64 toolchain file):"
     printf '  %s\n' "${qt_options[@]}"
 } >build-windows/qt-build.txt

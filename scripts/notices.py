@@ -158,12 +158,12 @@ def write(qt_source, qt_build, link_map, version_file, output):
         "the GNU Lesser General Public License version 3 (LGPL-3.0), whose text follows at the end of this file",
         "together with the GNU General Public License version 3 it refers to. Qt's source is available from",
         "https://download.qt.io/ and, as built here, from Debian's qt6-base source package. README.txt says how to",
-        "rebuild QelWizard.exe against a changed Qt; qt-build.txt names the exact Qt and its configure options.",
+        "rebuild QelWizard.exe against a changed Qt; QT-BUILD.txt names the exact Qt and its configure options.",
         "",
     ]
     for e in entries:
         out += [RULE, heading(e), RULE, ""]
-        out += [f"Used for: {e['QtUsage']}"] if e["QtUsage"] else []
+        out += [e["QtUsage"]] if e["QtUsage"] else []
         out += [f"Licence: {e['License']}" + (f" ({e['LicenseId']})" if e["LicenseId"] else "")]
         out += [f"Home page: {e['Homepage']}"] if e["Homepage"] else []
         out += ["", e["Copyright"].strip(), ""]
