@@ -2,13 +2,12 @@
 # Builds QelWizard.exe on Debian 12: a static Qt 6 for 64-bit Windows made once from Debian's own qt6-base source
 # (kept in a cache folder outside the checkout), then the wizard and its tests cross-built with MinGW-w64 against it.
 #   scripts/build-windows.sh          build-windows/QelWizard.exe and the Windows tests (scripts/test-windows.sh runs them)
-#   QELWIZARD_CACHE=DIR ...           where the static Qt lives (default: ~/.cache/qelwizard)
+#   QELWIZARD_CACHE=DIR ...           where the static Qts live (default: ~/.cache/qelwizard)
 #   QELWIZARD_QT=DIR ...              link against a static Qt for Windows already installed in DIR instead
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 cache=${QELWIZARD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/qelwizard}
-qt=${QELWIZARD_QT:-$cache/qt6-mingw-static}
 jobs=$(nproc)
 
 scripts/install-deps.sh windows
@@ -38,6 +37,18 @@ qt_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_pkg_config=OFF)
 
+# A static Qt's folder is named by everything that makes it what it is: Qt's source package (the host tools' version),
+# every configure option, the toolchain file, the cross compiler's and CMake's packages. A change to any of them
+# builds a new Qt beside the old one; nothing else does. The folder holds the source (src/), the build (build/,
+# whose ninja log the notices are made from) and the installed Qt (static/).
+qt_key=$({
+    dpkg-query -W -f='${Package} ${Version}\n' qt6-base-dev-tools g++-mingw-w64-x86-64-posix cmake
+    cat "$toolchain"
+    printf '%s\n' "${qt_options[@]}"
+} | sha256sum | cut -c1-16)
+qt_home=$cache/qt-$qt_key
+qt=${QELWIZARD_QT:-$qt_home/static}
+
 if [ -z "${QELWIZARD_QT:-}" ] && [ ! -f "$qt/.complete" ]; then
     started=$(date +%s)
     # Debian's source of the same Qt the Linux build uses. The deb-src list and its index live in the cache, passed
@@ -48,15 +59,16 @@ if [ -z "${QELWIZARD_QT:-}" ] && [ ! -f "$qt/.complete" ]; then
     private_apt=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
         -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache")
     apt-get "${private_apt[@]}" update -qq
-    rm -rf "$cache/src" "$cache/qt-build" "$qt"
+    rm -rf "$qt_home"
+    mkdir -p "$qt_home"
     # The version of Qt's host tools, which come from the same source package.
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
     (cd "$cache" && apt-get "${private_apt[@]}" source -qq --download-only "qt6-base=$version" &&
-        dpkg-source -q -x "qt6-base_${version#*:}.dsc" src)
-    cmake -S "$cache/src" -B "$cache/qt-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
+        dpkg-source -q -x "qt6-base_${version#*:}.dsc" "$qt_home/src")
+    cmake -S "$qt_home/src" -B "$qt_home/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}"
-    cmake --build "$cache/qt-build" -j "$jobs"
-    cmake --install "$cache/qt-build"
+    cmake --build "$qt_home/build" -j "$jobs"
+    cmake --install "$qt_home/build"
     touch "$qt/.complete"
     echo "Static Qt for Windows built in $(($(date +%s) - started)) s into $qt"
 fi
@@ -74,4 +86,5 @@ cmake --build build-windows -j "$jobs"
     echo "Qt's configure options (cmake -S <qt6-base source> -B <build> -G Ninja, with a MinGW-w64 toolchain file):"
     printf '  %s\n' "${qt_options[@]}"
 } >build-windows/qt-build.txt
+echo "$qt_home" >build-windows/qt-home.txt # where the notices find the Qt source and build this program links
 echo "build-windows/QelWizard.exe: $(stat -c %s build-windows/QelWizard.exe) bytes"

@@ -13,7 +13,6 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
     echo "The checkout has uncommitted changes; a release is made of a commit. Commit or stash them first." >&2
     exit 1
 fi
-cache=${QELWIZARD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/qelwizard}
 if [ -n "${QELWIZARD_QT:-}" ]; then
     echo "A release links the static Qt that scripts/build-windows.sh builds, whose sources its notices come from;" \
         "unset QELWIZARD_QT." >&2
@@ -25,6 +24,7 @@ version=$(sed -n 's/^project(QelWizard VERSION \([0-9.]*\).*/\1/p' CMakeLists.tx
 name=QelWizard-$version
 
 scripts/build-windows.sh
+qt_home=$(cat build-windows/qt-home.txt)
 
 stage=build-windows/release
 rm -rf "$stage" dist
@@ -34,7 +34,7 @@ cp build-windows/QelWizard.exe "$stage/"
 crlf <LICENSE >"$stage/LICENSE.txt"
 crlf <build-windows/qt-build.txt >"$stage/QT-BUILD.txt"
 scripts/readme-txt.sh "$version" | crlf >"$stage/README.txt"
-python3 scripts/notices.py "$cache/src" "$cache/qt-build" build-windows/QelWizard.map build-windows/qt-build.txt \
+python3 scripts/notices.py "$qt_home/src" "$qt_home/build" build-windows/QelWizard.map build-windows/qt-build.txt \
     "$stage/THIRD-PARTY-NOTICES.txt"
 files=(LICENSE.txt QT-BUILD.txt QelWizard.exe README.txt THIRD-PARTY-NOTICES.txt)
 chmod 644 "$stage"/*
@@ -62,7 +62,7 @@ if unzip -p "$zip" README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt QT-BUILD.txt |
     fail "a text file has a line that does not end in CR LF"
 fi
 unzip -p "$zip" THIRD-PARTY-NOTICES.txt >"$stage/notices-from-zip.txt"
-python3 scripts/notices.py --check "$cache/src" "$cache/qt-build" build-windows/QelWizard.map \
+python3 scripts/notices.py --check "$qt_home/src" "$qt_home/build" build-windows/QelWizard.map \
     "$stage/notices-from-zip.txt" || fail "THIRD-PARTY-NOTICES.txt and what QelWizard.exe links differ"
 (cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not hold"
 echo "dist/ holds the release of $name:"
