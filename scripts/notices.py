@@ -43,7 +43,12 @@ def query_inputs(qt_build, targets):
     return inputs
 
 
-def linked_objects(qt_build, link_map):
+def build_targets(qt_build):
+    """Every file the Qt build makes, by its path in the build."""
+    return [line.split(":")[0] for line in ninja(qt_build, "targets", "all").splitlines()]
+
+
+def linked_objects(qt_build, targets, link_map):
     """The object files of the Qt build that the linker took into the program: archive members it pulled in and
     objects it loaded whole (plugin initializers, compiled-in resources). Also the names of the archives used."""
     members, loaded = {}, []
@@ -55,7 +60,6 @@ def linked_objects(qt_build, link_map):
             found = re.match(r"^LOAD (\S+)/objects-[^/]+/([^/]+)/(\S+\.obj)$", line)
             if found:
                 loaded.append(f"CMakeFiles/{found.group(2)}.dir/{found.group(3)}")
-    targets = [line.split(":")[0] for line in ninja(qt_build, "targets", "all").splitlines()]
     archives = [t for t in targets if os.path.basename(t) in members]
     objects = {t for t in targets if any(t.endswith("/" + tail) for tail in loaded)}
     for archive, inputs in query_inputs(qt_build, archives).items():
@@ -66,14 +70,15 @@ def linked_objects(qt_build, link_map):
 def compiled_files(qt_build, link_map):
     """Every file that went into the objects the program links, as absolute paths: what each was compiled from
     and, for what the build generated, what that was made from (a resource's files, for one)."""
-    objects, archives = linked_objects(qt_build, link_map)
-    targets = {line.split(":")[0] for line in ninja(qt_build, "targets", "all").splitlines()}
+    targets = build_targets(qt_build)
+    objects, archives = linked_objects(qt_build, targets, link_map)
+    made = set(targets)
     files = set()
     for line in ninja(qt_build, "deps", *sorted(objects)).splitlines():
         if line.startswith("    "):
             files.add(os.path.realpath(os.path.join(qt_build, line.strip())))
     build = os.path.realpath(qt_build) + os.sep
-    generated = sorted(t for t in (os.path.relpath(f, build) for f in files if f.startswith(build)) if t in targets)
+    generated = sorted(t for t in (os.path.relpath(f, build) for f in files if f.startswith(build)) if t in made)
     for inputs in query_inputs(qt_build, generated).values():
         files |= {os.path.realpath(os.path.join(qt_build, f)) for f in inputs}
     return files, archives
