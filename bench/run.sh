@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every performance measurement, from a fresh clone: builds in Release (into build-bench/), then
 #  1. start-up: the wizard and a bare Qt dialog started alternately on a display of their own, [runs] times each
-#     (15 unless told), timed from process start until the window is mapped; medians, peak memory, ratios;
+#     (15 unless told), timed from process start until the window is mapped and until it shows its first complete
+#     frame; medians, peak memory, ratios;
 #  2. the Google benchmarks of bench/bench_main.cpp, with the ratios their targets speak of.
 #   bench/run.sh [runs]
 set -euo pipefail
