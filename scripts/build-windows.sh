@@ -36,7 +36,35 @@ qt_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
     -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_zstd=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_pkg_config=OFF)
-
+# What the wizard never shows or calls. A static Qt still links much of it, because the code that is kept refers to it
+# (a dialog looks for a file dialog, a widget for a graphics scene, a text document for Markdown), so each is switched
+# off here. Kept on purpose: the windowsvista style, DirectWrite, accessibility, input methods, shortcuts, the line
+# edits' context menu, drag and drop, tooltips and the Windows settings that the platform plugin reads. Qt 6.4 needs
+# its main window, menu bar and tool bar (for old API it keeps), regular expressions (its CMake files ask for PCRE2),
+# sliders (scroll bars, so lists and combo boxes, are built on them) and XPM images (drag and drop, and the Windows
+# plugin's cursors, are drawn from them); the windowsvista style needs tab bars and widgets, tree and table views,
+# spin boxes, text edits and input dialogs; the Windows plugin's DirectWrite font database is built with Direct2D.
+qt_trim=( # widgets and dialogs
+    graphicsview graphicseffect mdiarea dockwidget statusbar statustip
+    calendarwidget datetimeedit dial lcdnumber splitter toolbox wizard undoview colordialog fontdialog filedialog
+    errormessage progressdialog progressbar fontcombobox keysequenceedit columnview tablewidget
+    treewidget listwidget datawidgetmapper commandlinkbutton splashscreen systemtrayicon textbrowser
+    scroller gestures whatsthis sizegrip rubberband fscompleter
+    style_fusion style_stylesheet)
+qt_trim+=( # documents, images and models
+    textodfwriter textmarkdownreader textmarkdownwriter syntaxhighlighter cssparser pdf picture movie
+    imageformat_ppm imageformat_xbm image_heuristic_mask sessionmanager desktopservices
+    undocommand undogroup undostack filesystemmodel sortfilterproxymodel transposeproxymodel
+    concatenatetablesproxymodel identityproxymodel itemmodeltester)
+qt_trim+=( # Core services: the MIME database, time zones, XML, other calendars, shared memory, file watching
+    mimetype mimetype_database timezone xmlstream xmlstreamreader xmlstreamwriter
+    hijricalendar islamiccivilcalendar jalalicalendar sharedmemory systemsemaphore filesystemwatcher)
+qt_needed=(widgets combobox lineedit checkbox pushbutton label messagebox contextmenu clipboard draganddrop shortcut
+    tooltip accessibility highdpiscaling style_windowsvista process settings temporaryfile png ico testlib)
+for feature in "${qt_trim[@]}"; do qt_options+=("-DFEATURE_$feature=OFF"); done
+# Smaller code: -Os instead of -O2 for all of Qt. Qt 6.4 cannot be configured without regular expressions, but
+# PCRE2 can do without its just-in-time compiler, which nothing here needs.
+qt_options+=(-DFEATURE_optimize_size=ON -DCMAKE_C_FLAGS=-DPCRE2_DISABLE_JIT)
 # A static Qt's folder is named by everything that makes it what it is: Qt's source package (the host tools' version),
 # every configure option, the toolchain file, the cross compiler's and CMake's packages. A change to any of them
 # builds a new Qt beside the old one; nothing else does. The folder holds the source (src/), the build (build/,
@@ -67,12 +95,24 @@ if [ -z "${QELWIZARD_QT:-}" ] && [ ! -f "$qt/.complete" ]; then
         dpkg-source -q -x "qt6-base_${version#*:}.dsc" "$qt_home/src")
     cmake -S "$qt_home/src" -B "$qt_home/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}"
+    # Switching one feature off silently switches off those built on it: refuse a Qt without what the wizard uses.
+    for feature in "${qt_needed[@]}"; do
+        grep -qx "QT_FEATURE_$feature:INTERNAL=ON" "$qt_home/build/CMakeCache.txt" || {
+            echo "build-windows: these Qt options switch off '$feature', which the wizard needs" >&2
+            exit 1
+        }
+    done
     cmake --build "$qt_home/build" -j "$jobs"
     cmake --install "$qt_home/build"
     touch "$qt/.complete"
     echo "Static Qt for Windows built in $(($(date +%s) - started)) s into $qt"
 fi
 
+# A build folder keeps the Qt it was first configured with; one made against another Qt starts over.
+if [ -f build-windows/CMakeCache.txt ] &&
+    ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" build-windows/CMakeCache.txt; then
+    rm -rf build-windows
+fi
 # qt-cmake chains the MinGW toolchain file with Qt's own, which finds the static Qt.
 "$qt/bin/qt-cmake" -S "$repo" -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQELWIZARD_WERROR=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine
