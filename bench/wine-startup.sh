@@ -19,8 +19,8 @@ scripts/install-deps.sh bench
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQELWIZARD_TESTS=OFF -DQELWIZARD_BENCH=ON >/dev/null
 cmake --build build-bench -j "$(nproc)" --target qel_startwatch >/dev/null
 out=build-bench-windows/$(printf '%s' "$qt" | sha256sum | cut -c1-16)
-"$qt/bin/qt-cmake" -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQELWIZARD_TESTS=OFF -DQELWIZARD_BENCH=ON --no-warn-unused-cli \
-    >/dev/null
+"$qt/bin/qt-cmake" -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQELWIZARD_TESTS=OFF -DQELWIZARD_BENCH=ON \
+    --no-warn-unused-cli >/dev/null
 cmake --build "$out" -j "$(nproc)" --target QelWizard qel_bare_dialog >/dev/null
 
 echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(nproc) cores, $(wine --version 2>/dev/null), Qt in $qt"
