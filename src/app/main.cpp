@@ -1,6 +1,6 @@
 // QelWizard: asks a few questions and writes the bot's config.txt beside itself.
-#include "ui/formbuilder.h"
 #include "ui/platform.h"
+#include "ui/wizardform.h"
 #include "wizard/wizardwindow.h"
 
 #include <QApplication>
@@ -8,7 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The form's font for every widget, the inner text of line edits included, so no second face loads at start.
-    QApplication::setFont(formFont(FontWeight::Regular));
+    QApplication::setFont(formFont());
     QtPlatform platform;
     WizardWindow window(platform, platform.windowOwner());
     window.show();

@@ -1,21 +1,10 @@
 // The two value conversions applied when a bot is captured.
 #include "bots/botrecord.h"
 
-#include <array>
-
 QString clientCode(const QString& clientName) {
-    struct Row {
-        QLatin1StringView name;
-        QLatin1StringView code;
-    };
-    static constexpr std::array<Row, 3> table{{
-        {QLatin1StringView("StarCraft"), QLatin1StringView("STAR")},
-        {QLatin1StringView("Brood War"), QLatin1StringView("SEXP")},
-        {QLatin1StringView("WarCraft II BNE"), QLatin1StringView("WAR2")},
-    }};
-    for (const Row& row : table) {
-        if (clientName == row.name)
-            return row.code;
+    for (const GameClient& client : kGameClients) {
+        if (clientName == client.name)
+            return client.code;
     }
     return {};
 }

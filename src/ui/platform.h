@@ -10,19 +10,14 @@
 
 class QWidget;
 
-// Message-box styles and answers keep the Win32 numbers.
 enum class MessageStyle {
-    Critical = 16,    // stop icon, OK
-    Question = 36,    // question icon, Yes and No
-    Warning = 48,     // warning icon, OK
-    Information = 64, // information icon, OK
+    Critical,    // stop icon, OK
+    Question,    // question icon, Yes and No
+    Warning,     // warning icon, OK
+    Information, // information icon, OK
 };
 
-enum class MessageAnswer {
-    Ok = 1,
-    Yes = 6,
-    No = 7,
-};
+enum class MessageAnswer { Ok, Yes, No };
 
 class Platform {
 public:

@@ -3,23 +3,16 @@
 
 #include "config/configwriter.h"
 #include "ui/programicon.h"
+#include "ui_wizardwindow.h"
 
-#include <QAccessibleWidget>
-#include <QCheckBox>
-#include <QComboBox>
+#include <QCloseEvent>
 #include <QDir>
-#include <QFrame>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
-
-const QString kTitle = QString::fromLatin1(kWindowTitle);
 
 const std::array<QString, 4> kBotBoxWarnings{
     QStringLiteral("Please enter a bot username."),
@@ -27,12 +20,6 @@ const std::array<QString, 4> kBotBoxWarnings{
     QStringLiteral("Please enter a bot CD-Key."),
     QStringLiteral("Please enter a bot home channel."),
 };
-
-// Screen readers announce the wizard as the dialog it is, not as a plain filler. One factory serves every window.
-QAccessibleInterface* dialogRole(const QString&, QObject* object) {
-    auto* window = qobject_cast<WizardWindow*>(object);
-    return window ? new QAccessibleWidget(window, QAccessible::Dialog) : nullptr;
-}
 
 Step stepAfter(Step step, int by) {
     return static_cast<Step>(static_cast<int>(step) + by);
@@ -42,43 +29,61 @@ Step stepAfter(Step step, int by) {
 
 // A fixed dialog frame with the title bar's icon and close box, without minimize and maximize boxes.
 WizardWindow::WizardWindow(Platform& platform, QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
-    , m_form(buildForm(this)) {
-    static const bool dialogRoleInstalled = (QAccessible::installFactory(dialogRole), true);
-    Q_UNUSED(dialogRoleInstalled);
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kTitle);
+    , m_ui(std::make_unique<Ui::WizardWindow>()) {
+    setFont(formFont());
+    m_ui->setupUi(this);
     setWindowIcon(programIcon());
+    m_ui->Picture1->setBackgroundRole(QPalette::Base);
+    m_ui->Label2_0->setText(m_ui->Label2_0->text() + QStringLiteral(" " QELWIZARD_VERSION));
+    // Step 0 asks for Next below the design text, once.
+    m_ui->lblWelcome->setText(m_ui->lblWelcome->text() + QStringLiteral("\r\n\r\nPlease click Next to continue."));
 
-    connect(m_form.next, &QPushButton::clicked, this, &WizardWindow::goNext);
-    connect(m_form.back, &QPushButton::clicked, this, &WizardWindow::goBack);
-    connect(m_form.cancel, &QPushButton::clicked, this, &WizardWindow::askToCancel);
-    connect(m_form.addBot, &QPushButton::clicked, this, &WizardWindow::addBot);
-    for (std::size_t i = 0; i < m_form.helpButtons.size(); ++i) {
-        connect(m_form.helpButtons[i], &QPushButton::clicked, this,
-                [this, i] { message(m_form.helpTexts[i], MessageStyle::Information); });
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &WizardWindow::goNext);
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &WizardWindow::goBack);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, &WizardWindow::reject);
+    connect(m_ui->cmdAddBot, &QPushButton::clicked, this, &WizardWindow::addBot);
+    // Each "?" shows the description a screen reader gives the input beside it.
+    const std::pair<QPushButton*, QWidget*> helpFor[]{
+        {m_ui->cmdInfo_0, m_ui->txtBot_0},   {m_ui->cmdInfo_1, m_ui->txtBot_1},  {m_ui->cmdInfo_2, m_ui->cmbServer},
+        {m_ui->cmdInfo_3, m_ui->txtBot_2},   {m_ui->cmdInfo_4, m_ui->cmbClient}, {m_ui->cmdInfo_5, m_ui->txtBot_3},
+        {m_ui->cmdInfo_6, m_ui->chkDisplay},
+    };
+    for (const auto& [button, input] : helpFor) {
+        connect(button, &QPushButton::clicked, this,
+                [this, input] { message(input->accessibleDescription(), MessageStyle::Information); });
     }
 
-    // Enter and Esc are handled before any control sees them (see eventFilter).
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
-    installEventFilter(this);
-
-    // US East, US West, Asia and Europe gateways.
-    m_form.server->addItems({QStringLiteral("useast.battle.net"), QStringLiteral("uswest.battle.net"),
-                             QStringLiteral("asia.battle.net"), QStringLiteral("europe.battle.net")});
-    m_form.client->addItems(
-        {QStringLiteral("StarCraft"), QStringLiteral("Brood War"), QStringLiteral("WarCraft II BNE")});
+    // US East, US West, Asia and Europe gateways; any other server may be typed, of any length, without completion
+    // adding the rest of a matching entry to what was typed.
+    m_ui->cmbServer->addItems({QStringLiteral("useast.battle.net"), QStringLiteral("uswest.battle.net"),
+                               QStringLiteral("asia.battle.net"), QStringLiteral("europe.battle.net")});
+    m_ui->cmbServer->setCompleter(nullptr);
+    m_ui->cmbServer->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    for (const GameClient& client : kGameClients)
+        m_ui->cmbClient->addItem(client.name);
     // Filling a combo box selects its first entry; both start with no choice.
-    m_form.server->setCurrentIndex(-1);
-    m_form.server->setEditText(QString());
-    m_form.client->setCurrentIndex(-1);
-    for (QFrame* page : m_form.pages)
-        page->hide();
+    m_ui->cmbServer->setCurrentIndex(-1);
+    m_ui->cmbServer->setEditText(QString());
+    m_ui->cmbClient->setCurrentIndex(-1);
+    for (int step = 0; step < kStepCount; ++step)
+        page(static_cast<Step>(step))->hide();
     showPage(Step::Welcome);
-    m_form.banner->setFocus();
+    m_ui->Picture1->setFocus();
+}
+
+WizardWindow::~WizardWindow() = default;
+
+QFrame* WizardWindow::page(Step step) const {
+    const std::array<QFrame*, kStepCount> pages{m_ui->fraBody_0, m_ui->fraBody_1, m_ui->fraBody_2, m_ui->fraBody_3,
+                                                m_ui->fraBody_4};
+    return pages.at(static_cast<std::size_t>(step));
+}
+
+std::array<QLineEdit*, 4> WizardWindow::botBoxes() const {
+    return {m_ui->txtBot_0, m_ui->txtBot_1, m_ui->txtBot_2, m_ui->txtBot_3};
 }
 
 void WizardWindow::goToStep(Step step) {
@@ -98,34 +103,30 @@ bool WizardWindow::acceptStep(Step step) {
 }
 
 void WizardWindow::showPage(Step step) {
-    QFrame* page = m_form.pages[static_cast<std::size_t>(step)];
-    const bool focusWasOnPage = std::any_of(m_form.pages.begin(), m_form.pages.end(),
-                                            [this](QFrame* shown) { return shown->isAncestorOf(focusWidget()); });
+    QFrame* shown = page(step);
+    const bool focusWasOnPage = page(m_currentStep)->isAncestorOf(focusWidget());
     // Hiding the focused page would hand the focus along Qt's chain, past the banner while it still shows the old
     // title, and a screen reader would read that; the window holds the focus until the new page is there.
     if (focusWasOnPage)
         setFocus();
-    m_form.pages[static_cast<std::size_t>(m_currentStep)]->hide();
+    page(m_currentStep)->hide();
 
     const StepLayout& layout = layoutOf(step);
-    setFixedSize(twips::toPixels(kClientWidth), twips::toPixels(layout.clientHeight));
-    m_form.buttonBar->move(m_form.buttonBar->x(), twips::toPixels(layout.barTop));
-    m_form.next->setText(QString::fromLatin1(layout.nextCaption));
-    if (step == Step::Welcome) // built from the design text, so the prompt stands in the label once
-        m_form.welcome->setText(QString::fromLatin1(kWelcomeText) +
-                                QStringLiteral("\r\n\r\nPlease click Next to continue."));
+    setFixedSize(kClientWidth, layout.clientHeight);
+    m_ui->Frame2->move(m_ui->Frame2->x(), layout.barTop);
+    m_ui->cmdNext->setText(QString::fromLatin1(layout.nextCaption));
     if (step == Step::Finished) { // config.txt is written: there is no way back, and nothing to cancel
-        m_form.back->setEnabled(false);
-        m_form.cancel->setEnabled(false);
+        m_ui->cmdBack->setEnabled(false);
+        m_ui->cmdCancel->setEnabled(false);
     }
-    page->show();
+    shown->show();
     if (!std::exchange(m_pageFitted[static_cast<std::size_t>(step)], true))
-        fitWrappedLabels(page);
+        fitWrappedLabels(shown);
 
     m_currentStep = step;
-    const QString title = QString::fromLatin1(layout.title);
-    m_form.stepTitle->setText(title);
-    m_form.banner->setAccessibleDescription(title); // read out with the banner, which takes the focus
+    const QString title = shown->accessibleName(); // the page's name is its step's title
+    m_ui->lblStep->setText(title);
+    m_ui->Picture1->setAccessibleDescription(title); // read out with the banner, which takes the focus
     if (focusWasOnPage)
         placeFocusOnShownPage();
 }
@@ -133,23 +134,23 @@ void WizardWindow::showPage(Step step) {
 // A keyboard user continues in the first box of the page now shown, or on the banner where the page has no box, so
 // that Enter presses Next.
 void WizardWindow::placeFocusOnShownPage() {
-    QFrame* page = m_form.pages[static_cast<std::size_t>(m_currentStep)];
-    for (QWidget* box : {static_cast<QWidget*>(m_form.master), static_cast<QWidget*>(m_form.botBoxes[0])}) {
-        if (page->isAncestorOf(box)) {
+    QFrame* shown = page(m_currentStep);
+    for (QWidget* box : {static_cast<QWidget*>(m_ui->txtMaster), static_cast<QWidget*>(m_ui->txtBot_0)}) {
+        if (shown->isAncestorOf(box)) {
             box->setFocus();
             return;
         }
     }
-    m_form.banner->setFocus();
+    m_ui->Picture1->setFocus();
 }
 
 // The bot master and the trigger apply to every bot; the wizard goes on to the bots only with both.
 bool WizardWindow::checkGlobalSettings() {
-    for (QLineEdit* box : {m_form.master, m_form.trigger}) {
+    for (QLineEdit* box : {m_ui->txtMaster, m_ui->txtTrigger}) {
         if (box->text().isEmpty()) {
             box->setFocus();
-            message(box == m_form.master ? QStringLiteral("Please enter a bot master.")
-                                         : QStringLiteral("Please enter a bot trigger."),
+            message(box == m_ui->txtMaster ? QStringLiteral("Please enter a bot master.")
+                                           : QStringLiteral("Please enter a bot trigger."),
                     MessageStyle::Warning);
             return false;
         }
@@ -159,14 +160,15 @@ bool WizardWindow::checkGlobalSettings() {
 
 // Each empty answer is reported, but only a bot without a server or a client is left out.
 void WizardWindow::warnAndCaptureBot() {
-    for (std::size_t i = 0; i < m_form.botBoxes.size(); ++i) {
-        if (m_form.botBoxes[i]->text().isEmpty())
+    const auto boxes = botBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (boxes[i]->text().isEmpty())
             message(kBotBoxWarnings[i], MessageStyle::Warning);
     }
-    if (m_form.server->currentText().isEmpty()) {
+    if (m_ui->cmbServer->currentText().isEmpty()) {
         message(QStringLiteral("Please enter or choose a server."), MessageStyle::Warning);
         forgetPageBot();
-    } else if (m_form.client->currentText().isEmpty()) {
+    } else if (m_ui->cmbClient->currentText().isEmpty()) {
         message(QStringLiteral("Please choose a game client."), MessageStyle::Warning);
         forgetPageBot();
     } else {
@@ -175,16 +177,15 @@ void WizardWindow::warnAndCaptureBot() {
 }
 
 void WizardWindow::captureBot() {
-    const auto& boxes = m_form.botBoxes;
     BotRecord bot;
-    bot.username = boxes[0]->text();
-    bot.password = boxes[1]->text();
-    bot.server = m_form.server->currentText();
-    bot.display = m_form.display->checkState() == Qt::Checked;
-    bot.client = clientCode(m_form.client->currentText());
-    bot.cdKey = normalizeCdKey(boxes[2]->text());
-    bot.homeChannel = boxes[3]->text();
-    bot.registerName = boxes[0]->text();
+    bot.username = m_ui->txtBot_0->text();
+    bot.password = m_ui->txtBot_1->text();
+    bot.server = m_ui->cmbServer->currentText();
+    bot.display = m_ui->chkDisplay->checkState() == Qt::Checked;
+    bot.client = clientCode(m_ui->cmbClient->currentText());
+    bot.cdKey = normalizeCdKey(m_ui->txtBot_2->text());
+    bot.homeChannel = m_ui->txtBot_3->text();
+    bot.registerName = m_ui->txtBot_0->text();
 
     if (m_pageBotIndex >= 0) {
         m_bots[m_pageBotIndex] = bot;
@@ -211,7 +212,7 @@ bool WizardWindow::writeConfig() {
     }
     const Outcome folder = m_platform.executableFolder();
     const Outcome written =
-        folder.ok ? writeConfigFile(m_form.master->text(), m_form.trigger->text(), m_bots, folder.path)
+        folder.ok ? writeConfigFile(m_ui->txtMaster->text(), m_ui->txtTrigger->text(), m_bots, folder.path)
                   : Outcome{false, QDir::toNativeSeparators(folder.path + QStringLiteral("/config.txt")), folder.error};
     if (!written.ok) {
         message(QStringLiteral("The configuration file could not be written:\n%1\n\n%2\n\nAny earlier config.txt "
@@ -236,14 +237,14 @@ void WizardWindow::goBack() {
 }
 
 void WizardWindow::addBot() {
-    for (QLineEdit* box : m_form.botBoxes)
+    for (QLineEdit* box : botBoxes())
         box->clear();
     m_pageBotIndex = -1; // a new bot, added beside the others
     goToStep(Step::BotInformation);
 }
 
 void WizardWindow::startBotAndEnd() {
-    if (m_form.startBot->checkState() == Qt::Checked) {
+    if (m_ui->chkStartBot->checkState() == Qt::Checked) {
         const Outcome folder = m_platform.executableFolder();
         const QString program = QDir(folder.path).filePath(QString::fromLatin1(kBotProgram));
         const Outcome started = folder.ok ? m_platform.startProgramMinimized(program, folder.path)
@@ -256,7 +257,9 @@ void WizardWindow::startBotAndEnd() {
     m_platform.endProgram();
 }
 
-void WizardWindow::askToCancel() {
+void WizardWindow::reject() {
+    if (!m_ui->cmdCancel->isEnabled()) // on the Finished page there is nothing left to cancel
+        return;
     const MessageAnswer answer =
         message(QStringLiteral("Are you sure you want to exit the Wizard?  No configuration files will be created."),
                 MessageStyle::Question);
@@ -265,32 +268,15 @@ void WizardWindow::askToCancel() {
 }
 
 MessageAnswer WizardWindow::message(const QString& text, MessageStyle style) {
-    return m_platform.messageBox(this, text, kTitle, style);
+    return m_platform.messageBox(this, text, windowTitle(), style);
 }
 
-bool WizardWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    // Keys for an opened drop-down list are its own: Enter picks the entry and Esc closes the list.
-    const auto* target = qobject_cast<QWidget*>(watched);
-    if ((key->modifiers() & ~Qt::KeypadModifier) || (target && target->window()->windowType() == Qt::Popup))
-        return false;
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        // Enter presses a focused push button, and the default button from anywhere else, the editable server
-        // box included (where it would otherwise add the typed text to the list).
-        auto* focused = qobject_cast<QPushButton*>(watched);
-        QPushButton* button = focused ? focused : m_form.next;
-        if (button->isEnabled())
-            button->click();
-        return true;
-    }
-    case Qt::Key_Escape:
-        if (m_form.cancel->isEnabled())
-            m_form.cancel->click();
-        return true;
-    default: return false;
-    }
+// The window opens where the windowing system puts a new window, not centred as a dialog would be.
+void WizardWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+}
+
+// The title bar's close box ends the wizard at once: it asks nothing and writes nothing.
+void WizardWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
 }

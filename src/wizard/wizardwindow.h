@@ -2,30 +2,42 @@
 #pragma once
 
 #include "bots/botrecord.h"
-#include "ui/formbuilder.h"
 #include "ui/platform.h"
+#include "ui/wizardform.h"
 
+#include <QDialog>
 #include <QList>
 #include <QString>
-#include <QWidget>
 
 #include <array>
+#include <memory>
+
+namespace Ui {
+class WizardWindow;
+}
+class QFrame;
+class QLineEdit;
 
 inline constexpr char kBotProgram[] = "QelBot3.exe";
 
-class WizardWindow : public QWidget {
+class WizardWindow : public QDialog {
     Q_OBJECT
 
 public:
     // owner: a window the wizard's window belongs to, or nullptr (see QtPlatform::windowOwner).
     explicit WizardWindow(Platform& platform, QWidget* owner = nullptr);
+    ~WizardWindow() override;
 
     Step currentStep() const { return m_currentStep; }
     // The bots captured so far, in the order they were entered.
     const QList<BotRecord>& bots() const { return m_bots; }
 
+    // Esc and Cancel: asks, and ends the program on Yes.
+    void reject() override;
+
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Runs the step's checks and captures, and moves to its page when they accept it; a refused step changes
@@ -43,13 +55,15 @@ private:
 
     void goNext();
     void goBack();
-    void askToCancel();
     void addBot();
     void startBotAndEnd();
     MessageAnswer message(const QString& text, MessageStyle style);
 
+    QFrame* page(Step step) const;
+    std::array<QLineEdit*, 4> botBoxes() const; // username, password, CD-key, home channel
+
     Platform& m_platform;
-    FormControls m_form;
+    std::unique_ptr<Ui::WizardWindow> m_ui;
     Step m_currentStep = Step::Welcome;
     QList<BotRecord> m_bots;
     // Index in m_bots of the record captured from the bot now on the bot page, -1 while it has none. Going Back to

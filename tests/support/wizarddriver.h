@@ -15,13 +15,24 @@ inline QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Answers message boxes from a script and records each as its style and text ("48 Please enter a bot master.");
-// a box with no answer queued fails the test. The wizard's executable is in a temporary folder unless a test names
-// another path, in the file system's own bytes. Starting a program is the real one, recorded.
+// A message box as the wizard showed it.
+struct Box {
+    MessageStyle style;
+    QString text;
+    friend bool operator==(const Box&, const Box&) = default;
+};
+inline char* toString(const Box& box) {
+    static const char* const styles[]{"critical", "question", "warning", "information"};
+    return QTest::toString(QString::fromLatin1(styles[static_cast<int>(box.style)]) + QStringLiteral(": ") + box.text);
+}
+
+// Answers message boxes from a script and records each; a box with no answer queued fails the test. The wizard's
+// executable is in a temporary folder unless a test names another path, in the file system's own bytes. Starting a
+// program is the real one, recorded.
 class ScriptedPlatform final : public Platform {
 public:
     MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override {
-        boxes << QString::number(static_cast<int>(style)) + u' ' + text;
+        boxes << Box{style, text};
         if (title == "Qel Configuration Wizard" && !answers.isEmpty())
             return answers.takeFirst();
         QTest::qFail(qPrintable("unexpected message box: " + title + ": " + text), __FILE__, __LINE__);
@@ -36,10 +47,8 @@ public:
         return QtPlatform().startProgramMinimized(program, workingFolder);
     }
     void endProgram() override { ++endCalls; }
-    QString lastBox() const { return boxes.isEmpty() ? QString() : boxes.last(); }
-
     QList<MessageAnswer> answers;
-    QStringList boxes;
+    QList<Box> boxes;
     QStringList starts; // program and working folder of each start
     int endCalls = 0;
     QByteArray executable;
@@ -76,12 +85,12 @@ public:
             focus = focus->parentWidget();
         return focus ? focus->objectName() : QString();
     }
-    // The pages that show, by step number: one, normally.
-    QList<int> visiblePages() const {
-        QList<int> shown;
+    // The pages that show: one, normally.
+    QList<Step> visiblePages() const {
+        QList<Step> shown;
         for (int i = 0; i < kStepCount; ++i)
             if (find(QStringLiteral("fraBody_%1").arg(i))->isVisible())
-                shown << i;
+                shown << static_cast<Step>(i);
         return shown;
     }
     QString folder() const { return platform.executableFolder().path; }
