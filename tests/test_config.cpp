@@ -12,6 +12,8 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+
+#include <thread>
 #endif
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -168,6 +170,47 @@ private Q_SLOTS:
     }
 
 #ifdef Q_OS_WIN
+    // Another program holding config.txt open without sharing delete, as a virus scanner does for a moment after a
+    // file changes: a short hold is waited out; a longer one fails as any failed write does, and the file can be
+    // written once it is let go. A read-only file is refused at once, without waiting.
+    void heldConfigIsWaitedOut_data() {
+        QTest::addColumn<int>("heldFor"); // milliseconds
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("held briefly") << 600 << false << true;
+        QTest::newRow("held past the wait") << 4000 << false << false;
+        QTest::newRow("read-only") << 0 << true << false;
+    }
+    void heldConfigIsWaitedOut() {
+        QFETCH(int, heldFor);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, written);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("config.txt");
+        QVERIFY(writeBytes("old\n", folder.path()).ok);
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        HANDLE held = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        QVERIFY(held != INVALID_HANDLE_VALUE);
+        std::thread holder([held, heldFor] {
+            Sleep(DWORD(heldFor));
+            CloseHandle(held);
+        });
+        const QList<BotRecord> bots{{ "b", "p", "s", true, "STAR", "k", "h", "b" }};
+        const Outcome outcome = writeConfigFile("m", "!", bots, folder.path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written ? generateConfig("m", "!", bots) : "old\n");
+        file.close();
+        QCOMPARE(outcome.ok, written);
+        QCOMPARE(mayPassInAMoment(outcome.error), !written && !readOnly);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"config.txt"});
+        holder.join();
+        QCOMPARE(writeConfigFile("m", "!", bots, folder.path()).ok, !readOnly);
+    }
+
     // The system's ANSI code page where it has one byte a character, Windows-1252 where it has more (CI runs this
     // under several).
     void ansiCodePage() {

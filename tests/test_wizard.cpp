@@ -74,7 +74,8 @@ private Q_SLOTS:
         QVERIFY(!logged.join(u'\n').contains(u"ABCD"));
     }
 
-    // A fixed dialog, titled and with its icon, that opens where the system puts it, with the focus on the banner, so Enter presses Next at once.
+    // A fixed dialog, titled and with its icon, that opens where the system puts it, with the focus on the banner, so
+    // Enter presses Next at once.
     void windowOpensAsAFixedDialog() {
         WizardWindow& window = wizard().window;
         QCOMPARE(window.windowTitle(), u"Qel Configuration Wizard"_s);
@@ -87,14 +88,15 @@ private Q_SLOTS:
         QVERIFY(!wizard().find<QComboBox>("cmbClient")->isEditable());
     }
 
-    // Cancel answered Yes ends the program and writes nothing; the title bar's close box asks nothing.
-    void cancelEndsOnYes() {
+    // Cancel answered Yes ends the program, and so does the title bar's close box, asking nothing; neither writes.
+    void cancelAndCloseEndTheProgram() {
         WizardDriver& w = wizard();
         w.reachStep(Step::Generate);
         w.platform.answers = {MessageAnswer::Yes};
         w.click("cmdCancel");
         QCOMPARE(w.platform.endCalls, 1);
         QVERIFY(w.window.close());
+        QCOMPARE(w.platform.endCalls, 2);
         QCOMPARE(w.platform.boxes.size(), 1);
         QVERIFY(!QFile::exists(w.configPath()));
     }

@@ -3,8 +3,12 @@
 
 #include "config/configformat.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,7 +64,16 @@ void ConfigFile::fail() {
 
 Outcome writeConfigFile(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots,
                         const QString& folder) {
-    ConfigFile file(folder);
-    generateConfig(botMaster, botTrigger, bots, [&file](QByteArrayView piece) { return file.write(piece); });
-    return file.commit();
+    // Virus scanners, indexers and sync clients hold a file open for a moment after it changes. Such a moment is
+    // waited out, well under the five seconds after which Windows calls a window "Not responding"; the file is
+    // written anew each time, as a failed replace removes the new file.
+    const QDeadlineTimer deadline(2000);
+    for (int pause = 50;; pause *= 2) {
+        ConfigFile file(folder);
+        generateConfig(botMaster, botTrigger, bots, [&file](QByteArrayView piece) { return file.write(piece); });
+        const Outcome outcome = file.commit();
+        if (outcome.ok || !mayPassInAMoment(outcome.error) || deadline.hasExpired())
+            return outcome;
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(pause, deadline.remainingTime())));
+    }
 }

@@ -31,6 +31,11 @@ private:
     QFileDevice::Permissions m_kept; // the old file's mode
 };
 
-// Writes config.txt for these answers and bots into folder, piece by piece.
+// Whether a replace that failed for this reason may pass in a moment: on Windows, while another program (a virus
+// scanner, an indexer, a sync client) holds config.txt or the new file open. (replace_win.cpp, replace_other.cpp)
+bool mayPassInAMoment(const QString& reason);
+
+// Writes config.txt for these answers and bots into folder, piece by piece. A replace that may pass in a moment is
+// tried again, for two seconds at most in all.
 Outcome writeConfigFile(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots,
                         const QString& folder);

@@ -10,9 +10,12 @@
 #include <windows.h>
 
 QWidget* QtPlatform::windowOwner() {
-    // An owned window gets no task-bar button of its own: the wizard's owner is a window that never shows.
+    // An owned window gets no task-bar button of its own: the wizard's owner is a window that never shows. It is a
+    // tool window because Qt checks the graphics adapters (through Direct3D) before it first places a plain
+    // top-level window, and tool windows skip that: the check costs start-up time and memory on every start, and
+    // under Wine brings up OpenGL.
     if (!m_owner) {
-        m_owner = std::make_unique<QWidget>();
+        m_owner = std::make_unique<QWidget>(nullptr, Qt::Tool);
         m_owner->winId();
     }
     return m_owner.get();

@@ -5,8 +5,10 @@
 #include "ui/programicon.h"
 #include "ui_wizardwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <limits>
@@ -211,6 +213,9 @@ bool WizardWindow::writeConfig() {
         return false;
     }
     const Outcome folder = m_platform.executableFolder();
+    // Writing waits out a moment's hold on the file by another program; the pointer says so meanwhile.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     const Outcome written =
         folder.ok ? writeConfigFile(m_ui->txtMaster->text(), m_ui->txtTrigger->text(), m_bots, folder.path)
                   : Outcome{false, QDir::toNativeSeparators(folder.path + QStringLiteral("/config.txt")), folder.error};
@@ -276,7 +281,9 @@ void WizardWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-// The title bar's close box ends the wizard at once: it asks nothing and writes nothing.
+// The title bar's close box ends the wizard at once: it asks nothing and writes nothing. (An owned window, as on
+// Windows, does not end the program by closing.)
 void WizardWindow::closeEvent(QCloseEvent* event) {
     event->accept();
+    m_platform.endProgram();
 }
