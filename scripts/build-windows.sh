@@ -10,23 +10,6 @@ repo=$PWD
 cache=${QELWIZARD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/qelwizard}
 jobs=$(nproc)
 
-scripts/install-deps.sh windows
-
-mkdir -p "$cache"
-toolchain=$cache/mingw-w64-x86_64.cmake
-cat >"$toolchain" <<'TOOLCHAIN'
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-TOOLCHAIN
-
 # Only Core, Gui, Widgets and Test with the Windows and offscreen platform plugins. Debian's source has no wintab
 # headers (tablet events off); without OpenGL the Windows plugin must not build its dynamic-GL code.
 qt_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
@@ -65,22 +48,46 @@ for feature in "${qt_trim[@]}"; do qt_options+=("-DFEATURE_$feature=OFF"); done
 # Smaller code: -Os instead of -O2 for all of Qt. Qt 6.4 cannot be configured without regular expressions, but
 # PCRE2 can do without its just-in-time compiler, which nothing here needs.
 qt_options+=(-DFEATURE_optimize_size=ON -DCMAKE_C_FLAGS=-DPCRE2_DISABLE_JIT)
-# A static Qt's folder is named by everything that makes it what it is: Qt's source package (the host tools' version),
-# every configure option, the toolchain file, the cross compiler's and CMake's packages. A change to any of them
-# builds a new Qt beside the old one; nothing else does. The folder holds the source (src/), the build (build/,
-# whose ninja log the notices are made from) and the installed Qt (static/).
-qt_key=$({
-    dpkg-query -W -f='${Package} ${Version}\n' qt6-base-dev-tools g++-mingw-w64-x86-64-posix cmake
-    cat "$toolchain"
-    printf '%s\n' "${qt_options[@]}"
-} | sha256sum | cut -c1-16)
-qt_home=$cache/qt-$qt_key
-qt=${QELWIZARD_QT:-$qt_home/static}
 
-if [ -z "${QELWIZARD_QT:-}" ] && [ ! -f "$qt/.complete" ]; then
+# The MinGW-w64 cross compiler, for Qt and the wizard alike.
+write_toolchain() {
+    cat >"$toolchain" <<'TOOLCHAIN'
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+TOOLCHAIN
+}
+
+# A static Qt's folder is named by everything that makes it what it is: Qt's source package (the host tools'
+# version), every configure option, the toolchain file, the cross compiler's and CMake's packages. A change to any of
+# them builds a new Qt beside the old one; nothing else does. The folder holds the source (src/), the build (build/,
+# whose ninja log the notices are made from) and the installed Qt (static/).
+qt_home_for_this_build() {
+    local key
+    key=$({
+        { # the packages sorted by name, as dpkg-query lists them
+            dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-x86-64-posix cmake
+            echo "qt6-base-dev-tools $qt_version"
+        } | sort
+        cat "$toolchain"
+        printf '%s\n' "${qt_options[@]}"
+    } | sha256sum | cut -c1-16)
+    echo "$cache/qt-$key"
+}
+
+# Debian's source of the same Qt the Linux build uses, configured, checked, built and installed into $qt. The deb-src
+# list and its index live in the cache, passed to apt on its command line: the system's own apt configuration stays
+# as it is, and no root is needed.
+build_static_qt() {
+    local started apt_dir private_apt
     started=$(date +%s)
-    # Debian's source of the same Qt the Linux build uses. The deb-src list and its index live in the cache, passed
-    # to apt on its command line: the system's own apt configuration stays as it is, and no root is needed.
     apt_dir=$cache/apt
     mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
     printf 'deb-src http://deb.debian.org/debian %s main\n' bookworm bookworm-updates >"$apt_dir/sources.list"
@@ -89,13 +96,12 @@ if [ -z "${QELWIZARD_QT:-}" ] && [ ! -f "$qt/.complete" ]; then
     apt-get "${private_apt[@]}" update -qq
     rm -rf "$qt_home"
     mkdir -p "$qt_home"
-    # The version of Qt's host tools, which come from the same source package.
-    version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
-    (cd "$cache" && apt-get "${private_apt[@]}" source -qq --download-only "qt6-base=$version" &&
-        dpkg-source -q -x "qt6-base_${version#*:}.dsc" "$qt_home/src")
+    (cd "$cache" && apt-get "${private_apt[@]}" source -qq --download-only "qt6-base=$qt_version" &&
+        dpkg-source -q -x "qt6-base_${qt_version#*:}.dsc" "$qt_home/src")
     cmake -S "$qt_home/src" -B "$qt_home/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}"
     # Switching one feature off silently switches off those built on it: refuse a Qt without what the wizard uses.
+    local feature
     for feature in "${qt_needed[@]}"; do
         grep -qx "QT_FEATURE_$feature:INTERNAL=ON" "$qt_home/build/CMakeCache.txt" || {
             echo "build-windows: these Qt options switch off '$feature', which the wizard needs" >&2
@@ -106,25 +112,44 @@ if [ -z "${QELWIZARD_QT:-}" ] && [ ! -f "$qt/.complete" ]; then
     cmake --install "$qt_home/build"
     touch "$qt/.complete"
     echo "Static Qt for Windows built in $(($(date +%s) - started)) s into $qt"
-fi
+}
 
-# A build folder keeps the Qt it was first configured with; one made against another Qt starts over.
-if [ -f build-windows/CMakeCache.txt ] &&
-    ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" build-windows/CMakeCache.txt; then
-    rm -rf build-windows
+# The wizard and its tests against $qt. A build folder keeps the Qt it was first configured with; one made against
+# another Qt starts over. qt-cmake chains the MinGW toolchain file with Qt's own, which finds the static Qt.
+build_wizard() {
+    if [ -f build-windows/CMakeCache.txt ] &&
+        ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" build-windows/CMakeCache.txt; then
+        rm -rf build-windows
+    fi
+    "$qt/bin/qt-cmake" -S "$repo" -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DQELWIZARD_WERROR=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine
+    cmake --build build-windows -j "$jobs"
+}
+
+# What a user needs to rebuild the same program against a changed Qt: this Qt, how it was configured, the compiler;
+# and where the notices find the Qt source and build this program links.
+write_build_record() {
+    {
+        echo "Qt $(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")$/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersionImpl.cmake")," \
+            "built static from Debian's qt6-base source package $qt_version"
+        echo "Compiler: $(x86_64-w64-mingw32-g++-posix --version | head -n 1), Debian's g++-mingw-w64-x86-64-posix" \
+            "$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)"
+        echo "Qt's configure options (cmake -S <qt6-base source> -B <build> -G Ninja, with a MinGW-w64 toolchain file):"
+        printf '  %s\n' "${qt_options[@]}"
+    } >build-windows/qt-build.txt
+    echo "$qt_home" >build-windows/qt-home.txt
+}
+
+scripts/install-deps.sh windows
+mkdir -p "$cache"
+toolchain=$cache/mingw-w64-x86_64.cmake
+write_toolchain
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools) # the Linux build's Qt, whose source is built here
+qt_home=$(qt_home_for_this_build)
+qt=${QELWIZARD_QT:-$qt_home/static}
+if [ -z "${QELWIZARD_QT:-}" ] && [ ! -f "$qt/.complete" ]; then
+    build_static_qt
 fi
-# qt-cmake chains the MinGW toolchain file with Qt's own, which finds the static Qt.
-"$qt/bin/qt-cmake" -S "$repo" -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DQELWIZARD_WERROR=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine
-cmake --build build-windows -j "$jobs"
-# What a user needs to rebuild the same program against a changed Qt: this Qt, how it was configured, the compiler.
-{
-    echo "Qt $(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")$/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersionImpl.cmake")," \
-        "built static from Debian's qt6-base source package $(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
-    echo "Compiler: $(x86_64-w64-mingw32-g++-posix --version | head -n 1), Debian's g++-mingw-w64-x86-64-posix" \
-        "$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)"
-    echo "Qt's configure options (cmake -S <qt6-base source> -B <build> -G Ninja, with a MinGW-w64 toolchain file):"
-    printf '  %s\n' "${qt_options[@]}"
-} >build-windows/qt-build.txt
-echo "$qt_home" >build-windows/qt-home.txt # where the notices find the Qt source and build this program links
+build_wizard
+write_build_record
 echo "build-windows/QelWizard.exe: $(stat -c %s build-windows/QelWizard.exe) bytes"

@@ -2,7 +2,8 @@
 """Writes THIRD-PARTY-NOTICES.txt for QelWizard.exe from what its static link really pulled in.
 
     scripts/notices.py QT_SOURCE QT_BUILD LINK_MAP VERSION_FILE OUTPUT   write the notices
-    scripts/notices.py --check QT_SOURCE QT_BUILD LINK_MAP NOTICES       check written notices against the link
+    scripts/notices.py --check QT_SOURCE QT_BUILD LINK_MAP NOTICES EXPECTED
+                                check written notices and the link against the committed list of headings
 
 Qt's source holds a qt_attribution.json beside each piece of third-party code it carries; Qt's own
 qtattributionsscanner reads them. A piece is in the program when one of its files (a source or a header) went into
@@ -187,28 +188,38 @@ def write(qt_source, qt_build, link_map, version_file, output):
         text.write("\n".join(out))
 
 
-def check(qt_source, qt_build, link_map, notices):
-    """Fails when the notices and what the program links differ: a section too many or too few, or a bundled
-    library archive the link used without its section."""
+def headings_of(notices):
+    """The heading of each library's section: a line between two rules, Qt's own and the licence texts left out."""
     with open(notices, encoding="utf-8") as text:
         lines = text.read().replace("\r\n", "\n").split("\n")
     written = {lines[i] for i in range(1, len(lines) - 1) if lines[i - 1] == RULE and lines[i + 1] == RULE}
-    written = {h for h in written if not h.startswith("Qt ") and h not in LICENCES}
+    return {h for h in written if not h.startswith("Qt ") and h not in LICENCES}
+
+
+def check(qt_source, qt_build, link_map, notices, expected):
+    """Fails unless the notices, what the program links and the committed list EXPECTED name the same sections, and
+    each bundled library archive the link used has its section. The list is written by hand, apart from this code:
+    a change to the link shows here until the list is changed on purpose."""
+    with open(expected, encoding="utf-8") as text:
+        listed = {line.strip() for line in text if line.strip() and not line.startswith("#")}
+    written = headings_of(notices)
     entries, runtime, archives = included(qt_source, qt_build, link_map)
-    wanted = {heading(e) for e in entries} | set(runtime)
-    problems = [f"no notice for {h}" for h in sorted(wanted - written)]
-    problems += [f"a notice for {h}, which is not linked in" for h in sorted(written - wanted)]
+    linked = {heading(e) for e in entries} | set(runtime)
+    problems = [f"{expected} lists {h}, which {what} has no section for" for what, found in
+                (("the notices", written), ("the link", linked)) for h in sorted(listed - found)]
+    problems += [f"{what} has a section for {h}, which {expected} does not list" for what, found in
+                 (("the notices", written), ("the link", linked)) for h in sorted(found - listed)]
     problems += [f"{a} is linked in, but no notice names {name}" for a, name in BUNDLED.items()
                  if a in archives and not any(h.startswith(name) for h in written)]
     for problem in problems:
         print(f"{notices}: {problem}", file=sys.stderr)
     if problems:
         sys.exit(1)
-    print(f"{notices}: {len(written)} notices, as linked")
+    print(f"{notices}: {len(written)} notices, as listed and as linked")
 
 
 def main(args):
-    if len(args) == 5 and args[0] == "--check":
+    if len(args) == 6 and args[0] == "--check":
         check(*args[1:])
     elif len(args) == 5:
         write(*args)

@@ -45,25 +45,33 @@ git archive --format=tar --prefix="$name/" HEAD | gzip -n -9 >"dist/$name-source
 (cd dist && sha256sum "$name-windows-x64.zip" "$name-source.tar.gz" >SHA256SUMS)
 
 # The check: the zip holds exactly the five files, as built; the version is in the executable's version resource and
-# in the README; the notices cover what the link map says was linked in, and nothing else; the sums hold.
+# in the README; the notices have the sections scripts/notices-expected.txt lists, which are what the link map says
+# was linked in, and nothing else; the sums hold.
 fail() {
     echo "release check: $*" >&2
     exit 1
 }
 zip=dist/$name-windows-x64.zip
 [ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "${files[*]} " ] || fail "the zip holds $(unzip -Z1 "$zip" | tr '\n' ' ')"
-unzip -p "$zip" QelWizard.exe | cmp -s - build-windows/QelWizard.exe || fail "QelWizard.exe differs from the build"
+# The checks read what the zip holds from files, whole: a reader that stops early (grep -q) would leave the writer
+# to die of a broken pipe, which pipefail takes for a failure.
+unpacked=$stage/unpacked
+rm -rf "$unpacked"
+unzip -q "$zip" -d "$unpacked"
+cmp -s "$unpacked/QelWizard.exe" build-windows/QelWizard.exe || fail "QelWizard.exe differs from the build"
+x86_64-w64-mingw32-strings -n 1 -el "$unpacked/QelWizard.exe" >"$stage/exe-strings.txt"
 for key in FileVersion ProductVersion; do
-    found=$(unzip -p "$zip" QelWizard.exe | x86_64-w64-mingw32-strings -n 1 -el | grep -A1 -x "$key" | sed -n 2p)
+    found=$(grep -A1 -x "$key" "$stage/exe-strings.txt" | sed -n 2p || true)
     [ "$found" = "$version" ] || fail "the executable's $key is '$found', not $version"
 done
-unzip -p "$zip" README.txt | grep -q "version $version" || fail "README.txt does not name version $version"
-if unzip -p "$zip" README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt QT-BUILD.txt | grep -q $'[^\r]$\|^$'; then
-    fail "a text file has a line that does not end in CR LF"
-fi
-unzip -p "$zip" THIRD-PARTY-NOTICES.txt >"$stage/notices-from-zip.txt"
+grep -q "version $version" "$unpacked/README.txt" || fail "README.txt does not name version $version"
+for text in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt QT-BUILD.txt; do
+    [ -r "$unpacked/$text" ] && ! grep -q $'[^\r]$\|^$' "$unpacked/$text" ||
+        fail "$text has a line that does not end in CR LF"
+done
 python3 scripts/notices.py --check "$qt_home/src" "$qt_home/build" build-windows/QelWizard.map \
-    "$stage/notices-from-zip.txt" || fail "THIRD-PARTY-NOTICES.txt and what QelWizard.exe links differ"
+    "$unpacked/THIRD-PARTY-NOTICES.txt" scripts/notices-expected.txt ||
+    fail "THIRD-PARTY-NOTICES.txt, what QelWizard.exe links and scripts/notices-expected.txt differ"
 (cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not hold"
 echo "dist/ holds the release of $name:"
 (cd dist && ls -l --time-style=+ . | tail -n +2 && cat SHA256SUMS)
