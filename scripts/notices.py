@@ -205,10 +205,11 @@ def check(qt_source, qt_build, link_map, notices, expected):
     written = headings_of(notices)
     entries, runtime, archives = included(qt_source, qt_build, link_map)
     linked = {heading(e) for e in entries} | set(runtime)
-    problems = [f"{expected} lists {h}, which {what} has no section for" for what, found in
-                (("the notices", written), ("the link", linked)) for h in sorted(listed - found)]
-    problems += [f"{what} has a section for {h}, which {expected} does not list" for what, found in
-                 (("the notices", written), ("the link", linked)) for h in sorted(found - listed)]
+    problems = [f"{expected} lists {h}, but the notices have no section for it" for h in sorted(listed - written)]
+    problems += [f"{expected} lists {h}, but the link does not pull it in" for h in sorted(listed - linked)]
+    problems += [f"the notices have a section for {h}, which {expected} does not list"
+                 for h in sorted(written - listed)]
+    problems += [f"the link pulls in {h}, which {expected} does not list" for h in sorted(linked - listed)]
     problems += [f"{a} is linked in, but no notice names {name}" for a, name in BUNDLED.items()
                  if a in archives and not any(h.startswith(name) for h in written)]
     for problem in problems:
