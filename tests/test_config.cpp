@@ -118,26 +118,20 @@ private Q_SLOTS:
     // box does), and leaves the old file as it was and no temporary file beside it.
     void failedWritesKeepTheOldFile_data() {
         QTest::addColumn<bool>("folderLast"); // a folder named config.txt comes once every byte is written
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<int>("sizeLimit"); // files stop growing at this many bytes, as on a full disk
-        QTest::newRow("folder in the way at the end") << true << false << 0;
-#ifdef Q_OS_WIN
-        QTest::newRow("read-only") << false << true << 0;
-#else
-        QTest::newRow("disk full") << false << false << 100; // root writes into read-only files
+        QTest::addColumn<int>("sizeLimit");   // files stop growing at this many bytes, as on a full disk
+        QTest::newRow("folder in the way at the end") << true << 0;
+#ifdef Q_OS_UNIX // a read-only file stops no one here, as CI writes as root; Windows has its row below
+        QTest::newRow("disk full") << false << 100;
 #endif
     }
     void failedWritesKeepTheOldFile() {
         QFETCH(bool, folderLast);
-        QFETCH(bool, readOnly);
         QFETCH(int, sizeLimit);
         QTemporaryDir folder;
         const QString path = folder.filePath("config.txt");
         const QByteArray old = folderLast ? "" : "old\n";
         if (!folderLast)
             QVERIFY(writeBytes(old, folder.path()).ok);
-        if (readOnly)
-            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         Outcome outcome;
         {
 #ifdef Q_OS_UNIX
@@ -148,7 +142,7 @@ private Q_SLOTS:
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
             const auto lift = qScopeGuard([&saved] { setrlimit(RLIMIT_FSIZE, &saved); });
 #else
-            Q_UNUSED(sizeLimit);                             // no full disk to stand in for here
+            Q_UNUSED(sizeLimit); // no full disk to stand in for here
 #endif
             ConfigFile file(folder.path());
             file.write(QByteArray(1000, 'x'));
@@ -205,6 +199,7 @@ private Q_SLOTS:
         file.close();
         QCOMPARE(outcome.ok, written);
         QCOMPARE(mayPassInAMoment(outcome.error), !written && !readOnly);
+        QVERIFY2(!outcome.error.contains("config.txt"), qPrintable(outcome.error)); // the box names it
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"config.txt"});
         holder.join();
