@@ -33,41 +33,41 @@ class ConfigTest : public QObject {
     }
 
 private Q_SLOTS:
-    // The client's code, by its exact name.
-    void clientCodes_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("StarCraft") << "StarCraft"
-                                   << "STAR";
-        QTest::newRow("Brood War") << "Brood War"
-                                   << "SEXP";
-        QTest::newRow("WarCraft II BNE") << "WarCraft II BNE"
-                                         << "WAR2";
-        QTest::newRow("other letter case") << "starcraft"
-                                           << "";
-    }
-    void clientCodes() {
-        QFETCH(QString, name);
-        QFETCH(QString, code);
-        QCOMPARE(clientCode(name), code);
-    }
-
-    // The CD-key without its blanks, dashes and line breaks; tabs and other dashes stay.
-    void cdKeyCleanUp_data() {
+    // What a typed text becomes as a client's code (by the client's exact name) and as a CD-key (without blanks, dashes
+    // and line breaks; tabs and other dashes stay).
+    void capturedValues_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("groups") << "  ab - CD -ef  "
-                                << "abCDef";
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("StarCraft") << "StarCraft"
+                                   << "STAR"
+                                   << "StarCraft";
+        QTest::newRow("Brood War") << "Brood War"
+                                   << "SEXP"
+                                   << "BroodWar";
+        QTest::newRow("WarCraft II BNE") << "WarCraft II BNE"
+                                         << "WAR2"
+                                         << "WarCraftIIBNE";
+        QTest::newRow("other letter case") << "starcraft"
+                                           << ""
+                                           << "starcraft";
+        QTest::newRow("key groups") << "  ab - CD -ef  "
+                                    << ""
+                                    << "abCDef";
         QTest::newRow("line breaks") << "ab\r\ncd\ne-f\rg"
+                                     << ""
                                      << "abcdefg";
-        QTest::newRow("nothing else") << " - -- "
-                                      << "";
-        QTest::newRow("tab, en dash") << u"a\tb\u2013c"_s << u"a\tb\u2013c"_s;
+        QTest::newRow("separators alone") << " - -- "
+                                          << ""
+                                          << "";
+        QTest::newRow("tab, en dash") << u"a\tb\u2013c"_s << "" << u"a\tb\u2013c"_s;
     }
-    void cdKeyCleanUp() {
+    void capturedValues() {
         QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QCOMPARE(normalizeCdKey(typed), kept);
+        QFETCH(QString, code);
+        QFETCH(QString, key);
+        QCOMPARE(clientCode(typed), code);
+        QCOMPARE(normalizeCdKey(typed), key);
     }
 
     // Whatever the values hold, the file has the fixed head and twelve lines per bot, and no carriage return but those
