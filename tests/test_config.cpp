@@ -39,28 +39,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("key");
-        QTest::newRow("StarCraft") << "StarCraft"
-                                   << "STAR"
-                                   << "StarCraft";
-        QTest::newRow("Brood War") << "Brood War"
-                                   << "SEXP"
-                                   << "BroodWar";
-        QTest::newRow("WarCraft II BNE") << "WarCraft II BNE"
-                                         << "WAR2"
-                                         << "WarCraftIIBNE";
-        QTest::newRow("other letter case") << "starcraft"
-                                           << ""
-                                           << "starcraft";
-        QTest::newRow("key groups") << "  ab - CD -ef  "
-                                    << ""
-                                    << "abCDef";
-        QTest::newRow("line breaks") << "ab\r\ncd\ne-f\rg"
-                                     << ""
-                                     << "abcdefg";
-        QTest::newRow("separators alone") << " - -- "
-                                          << ""
-                                          << "";
-        QTest::newRow("tab, en dash") << u"a\tb\u2013c"_s << "" << u"a\tb\u2013c"_s;
+        QTest::newRow("StarCraft") << u"StarCraft"_s << u"STAR"_s << u"StarCraft"_s;
+        QTest::newRow("Brood War") << u"Brood War"_s << u"SEXP"_s << u"BroodWar"_s;
+        QTest::newRow("WarCraft II BNE") << u"WarCraft II BNE"_s << u"WAR2"_s << u"WarCraftIIBNE"_s;
+        QTest::newRow("other letter case") << u"starcraft"_s << QString() << u"starcraft"_s;
+        QTest::newRow("key groups") << u"  ab - CD -ef  "_s << QString() << u"abCDef"_s;
+        QTest::newRow("line breaks") << u"ab\r\ncd\ne-f\rg"_s << QString() << u"abcdefg"_s;
+        QTest::newRow("separators alone") << u" - -- "_s << QString() << QString();
+        QTest::newRow("tab, en dash") << u"a\tb\u2013c"_s << QString() << u"a\tb\u2013c"_s;
     }
     void capturedValues() {
         QFETCH(QString, typed);
