@@ -48,11 +48,10 @@ private Q_SLOTS:
         QCOMPARE(w.find<QComboBox>("cmbServer")->count(), 4); // Enter in the server box did not add to the list
         w.play("Return");                                     // Generate
         QCOMPARE(readAll(w.configPath()), readAll(":/data/two_bots.txt"));
-        const Box noHome{MessageStyle::Warning, "Please enter a bot home channel."};
-        QCOMPARE(w.platform.boxes, QList<Box>({{MessageStyle::Question, "Are you sure you want to exit the Wizard?  "
-                                                                        "No configuration files will be created."},
-                                               noHome,
-                                               noHome}));
+        const Box cancel{MessageStyle::Question,
+                         "Are you sure you want to exit the Wizard?  No configuration files will be created."},
+            noHome{MessageStyle::Warning, "Please enter a bot home channel."};
+        QCOMPARE(w.platform.boxes, QList<Box>({cancel, noHome, noHome}));
     }
 
     // A fixed dialog, titled and with its icon, that opens where the system puts it, with the focus on the banner, so
