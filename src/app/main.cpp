@@ -1,6 +1,6 @@
 // QelWizard: asks a few questions and writes the bot's config.txt beside itself.
+#include "ui/formfont.h"
 #include "ui/platform.h"
-#include "ui/wizardform.h"
 #include "wizard/wizardwindow.h"
 
 #include <QApplication>

@@ -32,6 +32,9 @@ public:
     virtual Outcome startProgramMinimized(const QString& program, const QString& workingFolder) = 0;
     // Ends the program once the current handler returns.
     virtual void endProgram() = 0;
+
+    // A box over the window that from is in, titled as that window.
+    MessageAnswer tell(QWidget* from, const QString& text, MessageStyle style);
 };
 
 // The folder, when it is absolute and exists; otherwise why not.

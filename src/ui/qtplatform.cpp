@@ -39,6 +39,11 @@ Outcome folderOfExecutable(const QByteArray& nativePath) {
                            "the wizard and the bot to a folder with a plain name.")};
 }
 
+MessageAnswer Platform::tell(QWidget* from, const QString& text, MessageStyle style) {
+    QWidget* window = from->window();
+    return messageBox(window, text, window->windowTitle(), style);
+}
+
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 

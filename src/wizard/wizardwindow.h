@@ -1,22 +1,23 @@
-// The wizard window: the step machine, the checks of each page, bot capture and the button handlers.
+// The wizard window: the banner, the page area and the button bar around the step machine.
 #pragma once
 
 #include "bots/botrecord.h"
 #include "ui/platform.h"
-#include "ui/wizardform.h"
+#include "wizard/step.h"
 
 #include <QDialog>
 #include <QList>
-#include <QString>
 
-#include <array>
 #include <memory>
 
 namespace Ui {
 class WizardWindow;
 }
-class QFrame;
-class QLineEdit;
+class WelcomePage;
+class GlobalSettingsPage;
+class BotPage;
+class GeneratePage;
+class FinishedPage;
 
 inline constexpr char kBotProgram[] = "QelBot3.exe";
 
@@ -45,12 +46,8 @@ private:
     void goToStep(Step step);
     bool acceptStep(Step step);
     void showPage(Step step);
-    void placeFocusOnShownPage();
 
-    bool checkGlobalSettings();
-    void warnAndCaptureBot();
     void captureBot();
-    void forgetPageBot();
     bool writeConfig();
 
     void goNext();
@@ -59,16 +56,21 @@ private:
     void startBotAndEnd();
     MessageAnswer message(const QString& text, MessageStyle style);
 
-    QFrame* page(Step step) const;
-    std::array<QLineEdit*, 4> botBoxes() const; // username, password, CD-key, home channel
+    // A step's page, made the first time the wizard goes to it.
+    QWidget* page(Step step);
+    template <typename Page, typename... Arguments> Page* made(Page*& page, Arguments&... arguments);
 
     Platform& m_platform;
     std::unique_ptr<Ui::WizardWindow> m_ui;
+    WelcomePage* m_welcome = nullptr;
+    GlobalSettingsPage* m_globalSettings = nullptr;
+    BotPage* m_botPage = nullptr;
+    GeneratePage* m_generate = nullptr;
+    FinishedPage* m_finished = nullptr;
+
     Step m_currentStep = Step::Welcome;
     QList<BotRecord> m_bots;
     // Index in m_bots of the record captured from the bot now on the bot page, -1 while it has none. Going Back to
     // correct that bot replaces its record instead of adding a second one; Add Bot starts a new bot.
     qsizetype m_pageBotIndex = -1;
-    // Whether each page's wrapped texts have been measured; a page's are measured when it first shows.
-    std::array<bool, kStepCount> m_pageFitted{};
 };

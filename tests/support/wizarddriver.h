@@ -85,11 +85,11 @@ public:
             focus = focus->parentWidget();
         return focus ? focus->objectName() : QString();
     }
-    // The pages that show: one, normally.
+    // The pages that show: one, normally. A page the wizard has not gone to yet is not made.
     QList<Step> visiblePages() const {
         QList<Step> shown;
         for (int i = 0; i < kStepCount; ++i)
-            if (find(QStringLiteral("fraBody_%1").arg(i))->isVisible())
+            if (auto* page = window.findChild<QWidget*>(QStringLiteral("fraBody_%1").arg(i)); page && page->isVisible())
                 shown << static_cast<Step>(i);
         return shown;
     }
@@ -99,18 +99,20 @@ public:
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     void next() { click("cmdNext"); }
     // Keys for the focused control, separated by blanks: a key's name ("Return"), 'text' to type, Paste, >name to
-    // press Tab until that control has the focus.
-    void play(const QString& keys);
-    // Forward from the Welcome page, with a bot master and a bot on the way.
-    void reachStep(Step step) {
+    // press Tab until that control has the focus. False, with the test failed, where a key could not be played.
+    [[nodiscard]] bool play(const QString& keys);
+    // Forward from the Welcome page, with a bot master and a bot on the way. False, with the test failed, where the
+    // wizard did not get there.
+    [[nodiscard]] bool reachStep(Step step) {
         for (int moves = 0; moves < kStepCount && window.currentStep() < step; ++moves) {
-            if (window.currentStep() == Step::GlobalSettings)
-                play(">txtMaster 'owner'");
+            if (window.currentStep() == Step::GlobalSettings && !play(">txtMaster 'owner'"))
+                return false;
             next();
-            if (window.currentStep() == Step::BotInformation)
-                play(">txtBot_0 'bot1' Tab 'secret' Tab 'useast.battle.net' Tab 'AB-CD' Tab Down Down Tab 'home'");
+            if (window.currentStep() == Step::BotInformation &&
+                !play(">txtBot_0 'bot1' Tab 'secret' Tab 'useast.battle.net' Tab 'AB-CD' Tab Down Down Tab 'home'"))
+                return false;
         }
-        QCOMPARE(window.currentStep(), step);
+        return QTest::qCompare(window.currentStep(), step, "currentStep", "step", __FILE__, __LINE__);
     }
 
     ScriptedPlatform platform;

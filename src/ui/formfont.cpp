@@ -1,0 +1,29 @@
+// The forms' font and the fitting of wrapped texts.
+#include "ui/formfont.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+
+#include <algorithm>
+
+QFont formFont() {
+    // DejaVu Sans Condensed is close to Tahoma's widths; plain DejaVu Sans, which fontconfig would pick, is wide
+    // enough to push page texts onto an extra line.
+    static const QString family = [] {
+        for (const QString& candidate : {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")}) {
+            if (QFontDatabase::hasFamily(candidate))
+                return candidate;
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    QFont font(family);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+void fitWrappedLabels(QWidget* page) {
+    for (QLabel* label : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->wordWrap())
+            label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+    }
+}

@@ -1,0 +1,7 @@
+// The Finished page is its form; the window reads its check box.
+#include "wizard/pages/finishedpage.h"
+
+FinishedPage::FinishedPage(QWidget* parent)
+    : QFrame(parent) {
+    m_ui.setupUi(this);
+}

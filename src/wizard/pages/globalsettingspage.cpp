@@ -1,0 +1,25 @@
+// The global answers and their check.
+#include "wizard/pages/globalsettingspage.h"
+
+#include "ui/platform.h"
+
+GlobalSettingsPage::GlobalSettingsPage(Platform& platform, QWidget* parent)
+    : QFrame(parent)
+    , m_platform(platform) {
+    m_ui.setupUi(this);
+    setFocusProxy(m_ui.txtMaster); // where a keyboard user goes on when the page shows
+}
+
+// The wizard goes on to the bots only with both answers: a blank is an answer, an empty box is not.
+bool GlobalSettingsPage::checkAnswers() {
+    const std::pair<QLineEdit*, QString> answers[]{{m_ui.txtMaster, tr("Please enter a bot master.")},
+                                                   {m_ui.txtTrigger, tr("Please enter a bot trigger.")}};
+    for (const auto& [box, warning] : answers) {
+        if (box->text().isEmpty()) {
+            box->setFocus();
+            m_platform.tell(this, warning, MessageStyle::Warning);
+            return false;
+        }
+    }
+    return true;
+}
