@@ -1,6 +1,8 @@
 // The wizard as its users meet it: the page flow, the warnings, bot capture, config.txt on disk, starting the bot.
 #include "wizarddriver.h"
 
+#include "ui/programicon.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
@@ -67,6 +69,23 @@ private Q_SLOTS:
         QCOMPARE(wizard().focusName(), u"Picture1"_s);
         // Start-up makes only the page it shows; the others are made when the wizard first goes to them.
         QCOMPARE(window.findChildren<QWidget*>(QRegularExpression("^fraBody_")).size(), 1);
+    }
+
+    // The window's icon, kept as raw pixels for a quick start, shows what its pictures show.
+    void iconShowsItsPictures_data() {
+        QTest::addColumn<int>("size");
+        for (const int size : {16, 32, 48, 64})
+            QTest::addRow("%d", size) << size;
+    }
+    void iconShowsItsPictures() {
+        QFETCH(int, size);
+        const QImage picture(QStringLiteral(":/resources/icon%1.png").arg(size));
+        QCOMPARE(picture.size(), QSize(size, size));
+        const auto pixels = [](const QImage& image) { // the bytes alone: a PNG's colour space is not a pixel
+            const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+            return QByteArray(reinterpret_cast<const char*>(rgba.constBits()), rgba.sizeInBytes());
+        };
+        QCOMPARE(pixels(programIcon().pixmap(size).toImage()), pixels(picture));
     }
 
     // Cancel answered Yes ends the program, and so does the title bar's close box, asking nothing; neither writes.

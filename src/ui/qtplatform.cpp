@@ -25,7 +25,8 @@ QMessageBox::Icon iconOf(MessageStyle style) {
 Outcome existingFolder(const QString& folder) {
     Outcome result{QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir(), QDir::fromNativeSeparators(folder), {}};
     if (!result.ok)
-        result.error = QStringLiteral("The wizard cannot find the folder it was started from.");
+        result.error =
+            QCoreApplication::translate("Platform", "The wizard cannot find the folder it was started from.");
     return result;
 }
 
@@ -35,8 +36,9 @@ Outcome folderOfExecutable(const QByteArray& nativePath) {
     if (QFile::encodeName(name) == folder)
         return existingFolder(name);
     return {false, name,
-            QStringLiteral("The name of this folder is not text on this system, so the wizard cannot name it.  Move "
-                           "the wizard and the bot to a folder with a plain name.")};
+            QCoreApplication::translate(
+                "Platform", "The name of this folder is not text on this system, so the wizard cannot name it.  Move "
+                            "the wizard and the bot to a folder with a plain name.")};
 }
 
 MessageAnswer Platform::tell(QWidget* from, const QString& text, MessageStyle style) {

@@ -2,6 +2,7 @@
 // a Windows program, started through Wine.
 #include "ui/platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -36,9 +37,10 @@ Outcome QtPlatform::startProgramMinimized(const QString& program, const QString&
         process.setArguments({program});
         process.setProgram(QStandardPaths::findExecutable(QStringLiteral("wine")));
         if (process.program().isEmpty()) {
-            result.error = QStringLiteral("QelBot3.exe is a Windows program.  On Linux, Wine starts it, and Wine is "
-                                          "not installed: install it (on Debian, \"apt install wine\"), then start "
-                                          "the bot with \"wine QelBot3.exe\" in its folder.");
+            result.error = QCoreApplication::translate(
+                "Platform", "QelBot3.exe is a Windows program.  On Linux, Wine starts it, and Wine is "
+                            "not installed: install it (on Debian, \"apt install wine\"), then start "
+                            "the bot with \"wine QelBot3.exe\" in its folder.");
             return result;
         }
     }
