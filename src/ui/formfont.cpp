@@ -10,8 +10,10 @@ QFont formFont() {
     // DejaVu Sans Condensed is close to Tahoma's widths; plain DejaVu Sans, which fontconfig would pick, is wide
     // enough to push page texts onto an extra line.
     static const QString family = [] {
+        // The list of installed families, not hasFamily(), which asks fontconfig to resolve each name as an alias.
+        const QStringList installed = QFontDatabase::families();
         for (const QString& candidate : {QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")}) {
-            if (QFontDatabase::hasFamily(candidate))
+            if (installed.contains(candidate))
                 return candidate;
         }
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
