@@ -2,7 +2,7 @@
 # Counts the instructions a program runs from its start until its window idles, under callgrind, on a display of its
 # own: repeatable to a fraction of a percent whatever else the machine does, where wall-clock start-up times are not.
 #   bench/instructions.sh NAME=PROGRAM...
-# Prints one line a program: its name and the instructions, in millions. The window idles once it is mapped and its
+# Prints one line a program: its name, the instructions in millions and their ratio to the first program's. The window idles once it is mapped and its
 # count of executed blocks has stopped growing: it is then ended with SIGTERM, which callgrind survives long enough to write its counts.
 set -euo pipefail
 [ -n "${DISPLAY:-}" ] || exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" "$@"
@@ -23,5 +23,8 @@ for named in "$@"; do
     done
     kill -TERM "$pid"
     wait "$pid" 2>/dev/null || true
-    awk -v name="$name" '/^summary:/ { printf "%-8s %8.1f M instructions\n", name, $2 / 1e6 }' "$work/$name.out"
+    count=$(awk '/^summary:/ { print $2 }' "$work/$name.out")
+    first=${first:-$count}
+    awk -v name="$name" -v count="$count" -v first="$first" \
+        'BEGIN { printf "%-8s %8.1f M instructions  %5.3f\n", name, count / 1e6, count / first }'
 done

@@ -29,7 +29,7 @@ release=(
     python3 qt6-documentation-tools # the notices: Qt's qtattributionsscanner reads the attribution files
 )
 docs=(xvfb xauth xdotool imagemagick)
-bench=(libbenchmark-dev xvfb xauth)
+bench=(libbenchmark-dev xvfb xauth valgrind xdotool)
 
 case "${1:-run}" in
 run) packages=("${run[@]}") ;;
