@@ -109,10 +109,21 @@ void WizardWindow::showPage(Step step) {
     const QString title = shown->accessibleName(); // the page's name is its step's title
     m_ui->lblStep->setText(title);
     m_ui->Picture1->setAccessibleDescription(title); // read out with the banner, which takes the focus
-    // A keyboard user goes on in the page's first box, or on the banner where the page has none, so that Enter
-    // presses Next.
     if (focusWasOnPage)
-        (shown->focusProxy() ? shown->focusProxy() : m_ui->Picture1)->setFocus();
+        firstBox(step)->setFocus();
+}
+
+// A keyboard user goes on in the page's first box, or on the banner where the page has none, so that Enter presses
+// Next.
+QWidget* WizardWindow::firstBox(Step step) const {
+    switch (step) {
+    case Step::GlobalSettings: return m_globalSettings->firstBox();
+    case Step::BotInformation: return m_botPage->firstBox();
+    case Step::Welcome:
+    case Step::Generate:
+    case Step::Finished: return m_ui->Picture1;
+    }
+    Q_UNREACHABLE();
 }
 
 // The bot on the page is kept, or left out when it has no server or no client.

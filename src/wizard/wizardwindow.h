@@ -46,6 +46,7 @@ private:
     void goToStep(Step step);
     bool acceptStep(Step step);
     void showPage(Step step);
+    QWidget* firstBox(Step step) const;
 
     void captureBot();
     bool writeConfig();

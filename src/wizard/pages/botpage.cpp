@@ -21,7 +21,6 @@ BotPage::BotPage(Platform& platform, QWidget* parent)
     : QFrame(parent)
     , m_platform(platform) {
     m_ui.setupUi(this);
-    setFocusProxy(m_ui.txtBot_0); // where a keyboard user goes on when the page shows
 
     // Each "?" shows the description a screen reader gives the input beside it.
     const std::pair<QPushButton*, QWidget*> helpFor[]{

@@ -21,6 +21,8 @@ public:
     std::optional<BotRecord> warnAndCaptureBot();
     // Empties the four text boxes for the next bot; the server, the client and the display stay.
     void clearBotBoxes();
+    // Where a keyboard user goes on when the page shows.
+    QWidget* firstBox() const { return m_ui.txtBot_0; }
 
 private:
     std::array<QLineEdit*, 4> botBoxes() const; // username, password, CD-key, home channel

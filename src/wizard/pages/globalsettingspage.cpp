@@ -7,7 +7,6 @@ GlobalSettingsPage::GlobalSettingsPage(Platform& platform, QWidget* parent)
     : QFrame(parent)
     , m_platform(platform) {
     m_ui.setupUi(this);
-    setFocusProxy(m_ui.txtMaster); // where a keyboard user goes on when the page shows
 }
 
 // The wizard goes on to the bots only with both answers: a blank is an answer, an empty box is not.

@@ -15,6 +15,8 @@ public:
 
     // Whether both answers are given; the first empty box takes the focus and its warning shows.
     bool checkAnswers();
+    // Where a keyboard user goes on when the page shows.
+    QWidget* firstBox() const { return m_ui.txtMaster; }
     QString botMaster() const { return m_ui.txtMaster->text(); }
     QString botTrigger() const { return m_ui.txtTrigger->text(); }
 
