@@ -16,6 +16,7 @@ run=(
 )
 test=(
     clang-format              # the formatting check
+    strace                    # the system calls of a Generate: config.txt is on the disk before the wizard says so
     clang libclang-rt-14-dev  # libFuzzer, for fuzz/
     g++-mingw-w64-x86-64-posix wine wine64 # a Windows stand-in for QelBot3.exe, started through Wine
 )

@@ -101,6 +101,22 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(w.configPath()));
     }
 
+    // A Generate that cannot write says why, with the pointer itself again, and can be tried again once the cause is
+    // gone.
+    void failedGenerateSaysWhyAndCanBeRetried() {
+        WizardDriver& w = wizard();
+        QVERIFY(w.reachStep(Step::Generate));
+        QVERIFY(QDir().mkdir(w.configPath())); // a folder where config.txt should go
+        w.platform.answers = {MessageAnswer::Ok};
+        w.next();
+        QVERIFY(explains(w.platform.boxes.value(0), w.configPath()));
+        QCOMPARE(w.window.currentStep(), Step::Generate);
+        QVERIFY(QDir().rmdir(w.configPath()));
+        w.next();
+        QCOMPARE(w.window.currentStep(), Step::Finished);
+        QVERIFY(QFileInfo(w.configPath()).isFile());
+    }
+
     // Next and Back through every page: the title, the page, the window's size, the buttons and the welcome prompt.
     // On Finished, Esc has nothing to cancel.
     void everyStepShowsItsPage() {

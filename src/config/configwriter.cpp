@@ -47,8 +47,18 @@ bool ConfigFile::write(QByteArrayView bytes) {
 Outcome ConfigFile::commit() {
     if (!m_failed && m_kept != kOwnerOnly && !m_file.setPermissions(m_kept))
         fail();
-    if (!m_failed && !m_file.commit())
+    if (!m_failed && !m_file.commit()) {
+        // Only the replace can be held up, and not by a folder in config.txt's place, which Windows also refuses.
+        m_heldByAnotherProgram =
+            m_file.error() == QFileDevice::RenameError && replaceWasHeldUp() && !QFileInfo(m_file.fileName()).isDir();
         fail();
+    }
+    if (!m_failed) {
+        // The new bytes are on the disk (QSaveFile syncs them before it renames); their name must be too before the
+        // wizard says it is done, or a power cut could bring back the old file, or none.
+        m_outcome.error = syncNameToDisk(QFileInfo(m_file.fileName()).path());
+        m_failed = !m_outcome.error.isEmpty();
+    }
     m_outcome.ok = !m_failed;
     return m_outcome;
 }
@@ -72,7 +82,7 @@ Outcome writeConfigFile(const QString& botMaster, const QString& botTrigger, con
         ConfigFile file(folder);
         generateConfig(botMaster, botTrigger, bots, [&file](QByteArrayView piece) { return file.write(piece); });
         const Outcome outcome = file.commit();
-        if (outcome.ok || !mayPassInAMoment(outcome.error) || deadline.hasExpired())
+        if (outcome.ok || !file.heldByAnotherProgram() || deadline.hasExpired())
             return outcome;
         QThread::msleep(static_cast<unsigned long>(std::min<qint64>(pause, deadline.remainingTime())));
     }

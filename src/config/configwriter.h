@@ -11,9 +11,10 @@
 #include <QString>
 
 // config.txt in a folder, being written. The bytes go to a temporary file in the same folder that replaces
-// config.txt only on commit, once all of them are there; on failure, or without commit, the old file is untouched
-// and the temporary file removed. The temporary file is readable by its owner only while it is written; a new
-// config.txt stays so, a replaced one takes the old file's mode.
+// config.txt only on commit, once all of them are there and on the disk; on failure, or without commit, the old file
+// is untouched and the temporary file removed. A commit succeeds once the new name is on the disk too. The temporary
+// file is readable by its owner only while it is written; a new config.txt stays so, a replaced one takes the old
+// file's mode.
 class ConfigFile {
 public:
     explicit ConfigFile(const QString& folder);
@@ -21,6 +22,8 @@ public:
     bool write(QByteArrayView bytes);
     // Replaces config.txt with what was written, if all of it was. The outcome's path is config.txt's.
     Outcome commit();
+    // Whether the commit failed only because another program held config.txt or the new file open for a moment.
+    bool heldByAnotherProgram() const { return m_heldByAnotherProgram; }
 
 private:
     void fail();
@@ -28,12 +31,17 @@ private:
     QSaveFile m_file;
     Outcome m_outcome;
     bool m_failed = false;
+    bool m_heldByAnotherProgram = false;
     QFileDevice::Permissions m_kept; // the old file's mode
 };
 
-// Whether a replace that failed for this reason may pass in a moment: on Windows, while another program (a virus
-// scanner, an indexer, a sync client) holds config.txt or the new file open. (replace_win.cpp, replace_other.cpp)
-bool mayPassInAMoment(const QString& reason);
+// What differs between systems in replacing config.txt (replace_win.cpp, replace_posix.cpp):
+// Whether the replace that has just failed, failed because another program (a virus scanner, an indexer, a sync
+// client) holds config.txt or the new file open, which passes in a moment: on Windows, by the system's error code of
+// that replace, which must be read before any other call to the system.
+bool replaceWasHeldUp();
+// Puts the new name of a file in folder on the disk, once the file has taken it: the empty string, or why not.
+QString syncNameToDisk(const QString& folder);
 
 // Writes config.txt for these answers and bots into folder, piece by piece. A replace that may pass in a moment is
 // tried again, for two seconds at most in all.

@@ -3,12 +3,15 @@
 
 #include <windows.h>
 
-bool mayPassInAMoment(const QString& reason) {
+bool replaceWasHeldUp() {
     // A file held open without sharing delete, or the new file, cannot take the other's place: the replace answers
-    // "Access denied" or a sharing violation, in the system's words, which is what reason holds.
-    for (const DWORD code : {ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION}) {
-        if (reason == qt_error_string(static_cast<int>(code)).simplified())
-            return true;
-    }
-    return false;
+    // "access denied" or a sharing violation. Nothing between the failed replace and this call sets the error:
+    // QSaveFile then only deletes its temporary file, which succeeds.
+    const DWORD error = GetLastError();
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+}
+
+QString syncNameToDisk(const QString&) {
+    // NTFS writes a rename to its journal; there is no folder to sync.
+    return {};
 }

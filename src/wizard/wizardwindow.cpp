@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QScopeGuard>
 
 namespace {
 
@@ -147,12 +146,14 @@ bool WizardWindow::writeConfig() {
         return false;
     }
     const Outcome folder = m_platform.executableFolder();
-    // Writing waits out a moment's hold on the file by another program; the pointer says so meanwhile.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    const Outcome written =
-        folder.ok ? writeConfigFile(m_globalSettings->botMaster(), m_globalSettings->botTrigger(), m_bots, folder.path)
-                  : Outcome{false, QDir::toNativeSeparators(folder.path + QStringLiteral("/config.txt")), folder.error};
+    Outcome written{false, QDir::toNativeSeparators(folder.path + QStringLiteral("/config.txt")), folder.error};
+    if (folder.ok) {
+        // Writing waits out a moment's hold on the file by another program; the pointer says so meanwhile, and is
+        // itself again before any box.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        written = writeConfigFile(m_globalSettings->botMaster(), m_globalSettings->botTrigger(), m_bots, folder.path);
+        QApplication::restoreOverrideCursor();
+    }
     if (!written.ok) {
         message(tr("The configuration file could not be written:\n%1\n\n%2\n\nAny earlier config.txt there is "
                    "unchanged. Fix the problem, then press Generate again.")
