@@ -70,7 +70,7 @@ grep -q '<requestedExecutionLevel level="asInvoker"' "$stage/exe-ascii.txt" ||
     fail "QelWizard.exe has no application manifest that runs it as the user who starts it"
 grep -q '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>' "$stage/exe-ascii.txt" ||
     fail "QelWizard.exe's manifest does not name Windows 10 and 11"
-! grep -q activeCodePage "$stage/exe-ascii.txt" || fail "QelWizard.exe's manifest sets a code page of its own"
+! grep -q "<activeCodePage" "$stage/exe-ascii.txt" || fail "QelWizard.exe's manifest sets a code page of its own"
 grep -q "version $version" "$unpacked/README.txt" || fail "README.txt does not name version $version"
 for text in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt QT-BUILD.txt; do
     [ -r "$unpacked/$text" ] && ! grep -q $'[^\r]$\|^$' "$unpacked/$text" ||
