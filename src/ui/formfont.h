@@ -12,5 +12,5 @@ class QWidget;
 QFont formFont();
 
 // Fonts other than Tahoma can need a pixel more for a wrapped text's last line; there is room below. Measuring lays
-// the text out, which costs time, so a page's texts are measured when the page is made.
+// the text out, which costs time, so a page's texts are measured when the page is made, and only in another font.
 void fitWrappedLabels(QWidget* page);
