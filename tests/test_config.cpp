@@ -26,6 +26,8 @@ using namespace Qt::Literals::StringLiterals;
 class ConfigTest : public QObject {
     Q_OBJECT
 
+    inline static const QList<BotRecord> kOneBot{{"b", "p", "s", true, "STAR", "k", "h", "b"}};
+
     static Outcome writeBytes(const QByteArray& bytes, const QString& folder) {
         ConfigFile file(folder);
         file.write(bytes);
@@ -81,10 +83,10 @@ private Q_SLOTS:
         }
     }
 
-    // A file of many pieces holds the head, then every bot in order, each whole.
-    void severalBotsPastOnePieceAreWrittenWhole() {
+    // Values of any length are kept whole: the head, then every bot in order, each whole, in a file of 500 KB.
+    void longValuesAreWrittenWhole() {
         QList<BotRecord> bots;
-        for (char c = 'a'; c < 'f'; ++c) // 100,000 characters a bot; a piece takes about 256 KB
+        for (char c = 'a'; c < 'f'; ++c) // 100,000 characters a bot
             bots.append({QString(c), QString(100000, QChar(c)), "s", true, "STAR", "k", "h", QString(c)});
         QTemporaryDir folder;
         QVERIFY(writeConfigFile("m", "!", bots, folder.path()).ok);
@@ -118,7 +120,7 @@ private Q_SLOTS:
         const QByteArray old = folderLast ? "" : "old\n";
         if (!folderLast)
             QVERIFY(writeBytes(old, folder.path()).ok);
-        Outcome outcome;
+        ConfigWrite outcome;
         {
 #ifdef Q_OS_UNIX
             std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test program
@@ -137,7 +139,7 @@ private Q_SLOTS:
             outcome = file.commit();
             QVERIFY(!file.heldByAnotherProgram()); // reported at once, without waiting
         }
-        QVERIFY(!outcome.ok && !outcome.error.isEmpty());
+        QVERIFY(!outcome.ok && !outcome.error.isEmpty() && !outcome.newFileInPlace);
         QVERIFY2(!outcome.error.contains("config.txt"), qPrintable(outcome.error));
         if (folderLast) {
             QVERIFY(QFileInfo(path).isDir());
@@ -148,6 +150,35 @@ private Q_SLOTS:
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"config.txt"});
+    }
+
+    // Only a replace held up by another program is tried again: any other failure is reported at once, without a
+    // pause.
+    void otherFailuresAreReportedAtOnce_data() {
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("folder in config.txt's place") << "folder";
+        QTest::newRow("no such folder") << "missing";
+#ifdef Q_OS_UNIX
+        QTest::newRow("disk full") << "full";
+#endif
+    }
+    void otherFailuresAreReportedAtOnce() {
+        QFETCH(QString, cause);
+        QTemporaryDir root;
+        const QString folder = root.filePath(cause);
+        QVERIFY(QDir().mkpath(cause == "folder" ? folder + "/config.txt" : cause == "full" ? folder : root.path()));
+#ifdef Q_OS_UNIX
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limited{cause == "full" ? 100 : saved.rlim_cur, saved.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const auto lift = qScopeGuard([&saved] { setrlimit(RLIMIT_FSIZE, &saved); });
+#endif
+        QList<int> pauses;
+        const ConfigWrite outcome = writeConfigFile("m", "!", kOneBot, folder, [&pauses](int ms) { pauses << ms; });
+        QVERIFY(!outcome.ok && !outcome.newFileInPlace);
+        QCOMPARE(pauses, QList<int>());
     }
 
 #ifdef Q_OS_WIN
@@ -184,8 +215,14 @@ private Q_SLOTS:
             Sleep(DWORD(heldFor));
             CloseHandle(held);
         });
-        const QList<BotRecord> bots{{ "b", "p", "s", true, "STAR", "k", "h", "b" }};
-        const Outcome outcome = writeConfigFile("m", "!", bots, folder.path());
+        const QList<BotRecord> bots = kOneBot;
+        int waited = 0;
+        const ConfigWrite outcome = writeConfigFile("m", "!", bots, folder.path(), [&waited](int ms) {
+            waited += ms;
+            sleepBeforeRetry(ms);
+        });
+        QCOMPARE(waited > 0, !readOnly);
+        QCOMPARE(waited == 2000, !readOnly && !written); // the whole wait, and no more
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), written ? generateConfig("m", "!", bots) : "old\n");

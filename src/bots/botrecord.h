@@ -18,8 +18,6 @@ struct BotRecord {
 
     friend bool operator==(const BotRecord&, const BotRecord&) = default;
 };
-// Strings and a flag move by their bytes: a growing list of bots is reallocated, not copied one by one.
-Q_DECLARE_TYPEINFO(BotRecord, Q_RELOCATABLE_TYPE);
 
 // The games a bot can present itself as: the name the wizard lists, and the code config.txt holds.
 struct GameClient {

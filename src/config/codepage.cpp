@@ -1,9 +1,9 @@
 // The single-byte encoder of config.txt and the Windows-1252 table.
 #include "config/codepage.h"
 
-#include <algorithm>
+#include <QList>
+
 #include <array>
-#include <iterator>
 
 namespace {
 
@@ -27,27 +27,10 @@ char windows1252Byte(char32_t codePoint) {
     return '?';
 }
 
-void appendSingleBytes(QByteArray& out, QStringView text, char (*byteOf)(char32_t)) {
-    while (!text.isEmpty()) {
-        // ASCII, by far the usual text, is itself in every single-byte code page: it goes in by runs of up to 4 KB,
-        // which the heap hands out again and again.
-        const QStringView run = text.first(std::min<qsizetype>(text.size(), 4096));
-        const auto other = std::find_if(run.begin(), run.end(), [](QChar c) { return c.unicode() >= 0x80; });
-        const qsizetype ascii = std::distance(run.begin(), other);
-        out.append(run.first(ascii).toLatin1());
-        text = text.sliced(ascii);
-        if (ascii == run.size())
-            continue;
-        const char16_t unit = text.front().unicode();
-        char32_t codePoint = unit;
-        qsizetype units = 1;
-        if (QChar::isHighSurrogate(unit) && text.size() > 1 && text[1].isLowSurrogate()) {
-            codePoint = QChar::surrogateToUcs4(unit, text[1].unicode()); // a pair is one character, and one byte
-            units = 2;
-        } else if (QChar::isSurrogate(unit)) {
-            codePoint = QChar::ReplacementCharacter; // half a pair
-        }
-        out.append(byteOf(codePoint));
-        text = text.sliced(units);
-    }
+QByteArray singleBytes(QStringView text, char (*byteOf)(char32_t)) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const char32_t codePoint : text.toUcs4())
+        bytes.append(byteOf(codePoint));
+    return bytes;
 }

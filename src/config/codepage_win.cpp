@@ -33,7 +33,6 @@ char ansiByte(char32_t codePoint) {
 
 } // namespace
 
-void appendConfigBytes(QByteArray& out, QStringView text) {
-    static const bool singleByte = ansiIsSingleByte();
-    appendSingleBytes(out, text, singleByte ? ansiByte : windows1252Byte);
+QByteArray configBytes(QStringView text) {
+    return singleBytes(text, ansiIsSingleByte() ? ansiByte : windows1252Byte);
 }

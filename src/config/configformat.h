@@ -7,13 +7,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 // The file in the 8-bit code page, each line ended by CR LF, and one more CR LF at the end. Line breaks inside a value
-// become blanks, so no answer can add a line to the file or break one. It goes to write in pieces of about 256 KB,
-// so a file of any size passes through one small buffer; the first piece write refuses ends it.
-void generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots,
-                    const std::function<bool(QByteArrayView)>& write);
-
-// The whole file at once.
+// become blanks, so no answer can add a line to the file or break one.
 QByteArray generateConfig(const QString& botMaster, const QString& botTrigger, const QList<BotRecord>& bots);

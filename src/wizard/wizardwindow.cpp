@@ -23,6 +23,18 @@ Step stepAfter(Step step, int by) {
 
 } // namespace
 
+QString failedWriteMessage(const ConfigWrite& written) {
+    if (written.newFileInPlace)
+        return QCoreApplication::translate("WizardWindow",
+                                           "The new config.txt is in place, but the system could not confirm that it "
+                                           "is on the disk:\n%1\n\n%2\n\nPress Generate again to write it again.")
+            .arg(written.path, written.error);
+    return QCoreApplication::translate("WizardWindow",
+                                       "The configuration file could not be written:\n%1\n\n%2\n\nAny earlier "
+                                       "config.txt there is unchanged. Fix the problem, then press Generate again.")
+        .arg(written.path, written.error);
+}
+
 // A fixed dialog frame with the title bar's icon and close box, without minimize and maximize boxes.
 WizardWindow::WizardWindow(Platform& platform, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -44,7 +56,7 @@ WizardWindow::WizardWindow(Platform& platform, QWidget* owner)
 
 WizardWindow::~WizardWindow() = default;
 
-template <typename Page, typename... Arguments> Page* WizardWindow::made(Page*& page, Arguments&... arguments) {
+template <typename Page, typename... Arguments> Page* WizardWindow::makePageOnce(Page*& page, Arguments&... arguments) {
     if (!page) {
         // Made inside the page area, so that its controls are made in the window's font instead of changing to it.
         page = new Page(arguments..., m_ui->pages);
@@ -56,14 +68,14 @@ template <typename Page, typename... Arguments> Page* WizardWindow::made(Page*& 
 
 QWidget* WizardWindow::page(Step step) {
     switch (step) {
-    case Step::Welcome: return made(m_welcome);
-    case Step::GlobalSettings: return made(m_globalSettings, m_platform);
-    case Step::BotInformation: return made(m_botPage, m_platform);
+    case Step::Welcome: return makePageOnce(m_welcome);
+    case Step::GlobalSettings: return makePageOnce(m_globalSettings, m_platform);
+    case Step::BotInformation: return makePageOnce(m_botPage, m_platform);
     case Step::Generate:
         if (!m_generate)
-            connect(made(m_generate), &GeneratePage::addBotClicked, this, &WizardWindow::addBot);
+            connect(makePageOnce(m_generate), &GeneratePage::addBotClicked, this, &WizardWindow::addBot);
         return m_generate;
-    case Step::Finished: return made(m_finished);
+    case Step::Finished: return makePageOnce(m_finished);
     }
     Q_UNREACHABLE();
 }
@@ -146,7 +158,7 @@ bool WizardWindow::writeConfig() {
         return false;
     }
     const Outcome folder = m_platform.executableFolder();
-    Outcome written{false, QDir::toNativeSeparators(folder.path + QStringLiteral("/config.txt")), folder.error};
+    ConfigWrite written{{false, QDir::toNativeSeparators(folder.path + QStringLiteral("/config.txt")), folder.error}};
     if (folder.ok) {
         // Writing waits out a moment's hold on the file by another program; the pointer says so meanwhile, and is
         // itself again before any box.
@@ -154,12 +166,8 @@ bool WizardWindow::writeConfig() {
         written = writeConfigFile(m_globalSettings->botMaster(), m_globalSettings->botTrigger(), m_bots, folder.path);
         QApplication::restoreOverrideCursor();
     }
-    if (!written.ok) {
-        message(tr("The configuration file could not be written:\n%1\n\n%2\n\nAny earlier config.txt there is "
-                   "unchanged. Fix the problem, then press Generate again.")
-                    .arg(written.path, written.error),
-                MessageStyle::Critical);
-    }
+    if (!written.ok) // either way the wizard stays on the Generate page, for Generate to be pressed again
+        message(failedWriteMessage(written), MessageStyle::Critical);
     return written.ok;
 }
 

@@ -21,6 +21,10 @@ class FinishedPage;
 
 inline constexpr char kBotProgram[] = "QelBot3.exe";
 
+struct ConfigWrite;
+// The box after a Generate that failed: the file, the system's reason, and which config.txt is there now.
+QString failedWriteMessage(const ConfigWrite& written);
+
 class WizardWindow : public QDialog {
     Q_OBJECT
 
@@ -59,7 +63,8 @@ private:
 
     // A step's page, made the first time the wizard goes to it.
     QWidget* page(Step step);
-    template <typename Page, typename... Arguments> Page* made(Page*& page, Arguments&... arguments);
+    // Makes the page into page, from these arguments and the page area as its parent, unless it is made already.
+    template <typename Page, typename... Arguments> Page* makePageOnce(Page*& page, Arguments&... arguments);
 
     Platform& m_platform;
     std::unique_ptr<Ui::WizardWindow> m_ui;
