@@ -34,6 +34,20 @@ class ConfigTest : public QObject {
         return file.commit();
     }
 
+#ifdef Q_OS_UNIX
+    // Files stop growing at this many bytes (0: no limit) until the guard goes, as on a full disk: a write past the
+    // limit fails instead of ending the test program.
+    static auto limitFileSize(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limited{bytes ? bytes : saved.rlim_cur, saved.rlim_max};
+        if (setrlimit(RLIMIT_FSIZE, &limited) != 0)
+            qFatal("the file size limit could not be set");
+        return qScopeGuard([saved] { setrlimit(RLIMIT_FSIZE, &saved); });
+    }
+#endif
+
 private Q_SLOTS:
     // What a typed text becomes as a client's code (by the client's exact name) and as a CD-key (without blanks, dashes
     // and line breaks; tabs and other dashes stay).
@@ -123,12 +137,7 @@ private Q_SLOTS:
         ConfigWrite outcome;
         {
 #ifdef Q_OS_UNIX
-            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test program
-            rlimit saved{};
-            getrlimit(RLIMIT_FSIZE, &saved);
-            const rlimit limited{sizeLimit ? rlim_t(sizeLimit) : saved.rlim_cur, saved.rlim_max};
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-            const auto lift = qScopeGuard([&saved] { setrlimit(RLIMIT_FSIZE, &saved); });
+            const auto lift = limitFileSize(rlim_t(sizeLimit));
 #else
             Q_UNUSED(sizeLimit); // no full disk to stand in for here
 #endif
@@ -168,12 +177,7 @@ private Q_SLOTS:
         const QString folder = root.filePath(cause);
         QVERIFY(QDir().mkpath(cause == "folder" ? folder + "/config.txt" : cause == "full" ? folder : root.path()));
 #ifdef Q_OS_UNIX
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limited{cause == "full" ? 100 : saved.rlim_cur, saved.rlim_max};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        const auto lift = qScopeGuard([&saved] { setrlimit(RLIMIT_FSIZE, &saved); });
+        const auto lift = limitFileSize(cause == "full" ? 100 : 0);
 #endif
         QList<int> pauses;
         const ConfigWrite outcome = writeConfigFile("m", "!", kOneBot, folder, [&pauses](int ms) { pauses << ms; });
