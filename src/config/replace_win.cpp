@@ -4,6 +4,8 @@
 #include <io.h>
 #include <windows.h>
 
+// FlushFileBuffers also sends what a network share caches to the server, where a lost write shows; closing a handle
+// reports nothing of it.
 QString syncBytesToDisk(int handle) {
     const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(handle));
     if (file == INVALID_HANDLE_VALUE || !FlushFileBuffers(file))
