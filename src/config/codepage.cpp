@@ -1,8 +1,7 @@
 // The single-byte encoder of config.txt and the Windows-1252 table.
 #include "config/codepage.h"
 
-#include <QList>
-
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -28,9 +27,20 @@ char windows1252Byte(char32_t codePoint) {
 }
 
 QByteArray singleBytes(QStringView text, char (*byteOf)(char32_t)) {
+    // ASCII is itself in every single-byte code page, and most files hold nothing else: Qt's own conversion takes those
+    // whole.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLatin1();
     QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const char32_t codePoint : text.toUcs4())
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t codePoint = text[i].unicode();
+        if (QChar::isHighSurrogate(codePoint) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(text[i], text[i + 1]); // a pair is one character, and one byte
+            ++i;
+        } else if (QChar::isSurrogate(codePoint)) {
+            codePoint = QChar::ReplacementCharacter; // half a pair
+        }
         bytes.append(byteOf(codePoint));
+    }
     return bytes;
 }
