@@ -13,6 +13,7 @@ run=(
     qt6-base-dev                                    # Qt 6 Core, Gui and Widgets
     libgl-dev                                       # OpenGL headers that Qt's CMake files look for
     fontconfig fonts-dejavu-core fonts-dejavu-extra # DejaVu Sans Condensed stands in for Tahoma
+    qt6-translations-l10n                           # Qt's own texts (the boxes' buttons) in the desktop's language
 )
 test=(
     clang-format              # the formatting check
@@ -24,6 +25,7 @@ windows=(
     cmake ninja-build dpkg-dev qt6-base-dev-tools qt6-base-dev        # Qt's source, its host tools and their CMake files
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 # the cross compiler
     wine wine64 xvfb xauth                                            # running the Windows tests
+    qt6-translations-l10n qt6-l10n-tools python3 # Qt's translations, cut to the texts the exe shows
 )
 release=(
     git zip unzip          # the source archive and the zip

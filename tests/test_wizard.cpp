@@ -10,8 +10,13 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QTranslator>
 
 #include <array>
 #include <cmath>
@@ -100,6 +105,45 @@ private Q_SLOTS:
         QCOMPARE(w.platform.endCalls, 2);
         QCOMPARE(w.platform.boxes.size(), 1);
         QVERIFY(!QFile::exists(w.configPath()));
+    }
+
+    // Qt's own texts in the system's language, where Qt has it; the wizard's own stay English, left to right.
+    void qtTextsSpeakTheSystemsLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("undo");
+        QTest::newRow("German") << "de_DE" << QStringList{"&Ja", "&Nein"} << "&Rückgängig\tStrg+Z";
+        QTest::newRow("Hebrew, right to left") << "he_IL" << QStringList{"&כן", "&לא"} << "&בטל\tCtrl+\u202AZ";
+        QTest::newRow("no translation: English") << "sw_KE" << QStringList{"&Yes", "&No"} << "&Undo\tCtrl+Z";
+    }
+    void qtTextsSpeakTheSystemsLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, undo);
+        const std::unique_ptr<QTranslator> qtTexts = installQtTranslation(QLocale(locale));
+        QCOMPARE(qtTexts != nullptr, locale != "sw_KE");
+        QLineEdit box;
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QCOMPARE(menu->actions().value(0)->text(), undo);
+
+        QStringList shown;
+        Qt::LayoutDirection direction = Qt::RightToLeft;
+        QTimer::singleShot(0, &wizard().window, [&] {
+            if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                for (const QAbstractButton* button : question->buttons())
+                    shown << button->text();
+                direction = question->layoutDirection();
+                QTest::keyClick(question, Qt::Key_Escape);
+            }
+        });
+        const MessageAnswer answer = QtPlatform().messageBox(&wizard().window, "Are you sure?",
+                                                             "Qel Configuration Wizard", MessageStyle::Question);
+        QCOMPARE(shown, buttons);
+        QCOMPARE(answer, MessageAnswer::No);
+        QCOMPARE(direction, Qt::LeftToRight);
+        QCOMPARE(wizard().window.layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(wizard().text("cmdNext"), "Next >");
+        QCOMPARE(wizard().text("lblStep"), "Welcome");
     }
 
     // A Generate that cannot write says why, with the pointer itself again, and can be tried again once the cause is

@@ -4,11 +4,14 @@
 #include "wizard/wizardwindow.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The form's font for every widget, the inner text of line edits included, so no second face loads at start.
     QApplication::setFont(formFont());
+    const std::unique_ptr<QTranslator> qtTexts = installQtTranslation(QLocale::system());
     QtPlatform platform;
     WizardWindow window(platform, platform.windowOwner());
     window.show();

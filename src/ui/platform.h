@@ -1,4 +1,5 @@
-// What the wizard needs from outside its window: message boxes, its own folder, starting a program, quitting.
+// What the wizard needs from outside its window: message boxes, its own folder, starting a program, quitting, and
+// Qt's own texts in the user's language.
 #pragma once
 
 #include "core/outcome.h"
@@ -8,6 +9,8 @@
 
 #include <memory>
 
+class QLocale;
+class QTranslator;
 class QWidget;
 
 enum class MessageStyle {
@@ -27,13 +30,15 @@ public:
     virtual MessageAnswer messageBox(QWidget* over, const QString& text, const QString& title, MessageStyle style) = 0;
     // The absolute folder that holds the running executable, with "/" between names, or why it cannot be named.
     virtual Outcome executableFolder() const = 0;
-    // Starts program (an absolute path) detached, without a shell, in workingFolder, its window shown minimized and
-    // active (Win32's SW_SHOWMINIMIZED); elsewhere than on Windows, a Windows program through Wine.
+    // Starts program (an absolute path) detached, without a shell, in workingFolder, and says whether it started. On
+    // Windows its first window shows minimized and active (SW_SHOWMINIMIZED). Linux has no such start state to hand
+    // on: the program's window opens as it, or Wine for a Windows program, chooses; nothing is minimized.
     virtual Outcome startProgramMinimized(const QString& program, const QString& workingFolder) = 0;
     // Ends the program once the current handler returns.
     virtual void endProgram() = 0;
 
-    // A box over the window that from is in, titled as that window.
+    // Shows text in a box of the style over the window that from is in, with that window's title as the box's, and
+    // returns the button pressed once the box is closed.
     MessageAnswer tell(QWidget* from, const QString& text, MessageStyle style);
 };
 
@@ -42,6 +47,13 @@ Outcome existingFolder(const QString& folder);
 // The folder of the executable whose path the file system spells as nativePath: absolute, existing, and with a name
 // that survives the way to QString and back; otherwise the reason.
 Outcome folderOfExecutable(const QByteArray& nativePath);
+
+// Qt's own texts, those the wizard shows (the boxes' buttons, the line edits' menu), in the locale's language where
+// Qt has a translation for it, installed for the whole program; nullptr, and English, where it has none. The wizard's
+// own texts stay English, left to right, as its window is laid out for them.
+std::unique_ptr<QTranslator> installQtTranslation(const QLocale& locale);
+// The folder of Qt's translations (qtbase_<language>.qm): on Linux the system's, on Windows inside the executable.
+QString qtTranslationsFolder();
 
 // The real platform, through Qt. What differs between systems is in qtplatform_<system>.cpp.
 class QtPlatform final : public Platform {
@@ -59,5 +71,8 @@ public:
     void endProgram() override;
 
 private:
+    // The system's sound for a box of the style, where boxes have one.
+    static void soundFor(MessageStyle style);
+
     std::unique_ptr<QWidget> m_owner;
 };

@@ -1,11 +1,14 @@
-// The platform seam on top of Qt, as every system has it: message boxes, folders and quitting.
+// The platform seam on top of Qt, as every system has it: message boxes, folders, quitting and Qt's translation.
 #include "ui/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QWidget>
 
 namespace {
@@ -54,10 +57,22 @@ MessageAnswer QtPlatform::messageBox(QWidget* over, const QString& text, const Q
     QMessageBox box(iconOf(style), title, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, over);
     // The program's font is the form's; message boxes speak in the system's own, as native ones do.
     box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    soundFor(style);
     const int answer = box.exec();
     if (!yesNo)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::unique_ptr<QTranslator> installQtTranslation(const QLocale& locale) {
+    // A direction set by the program is one a translation does not change: Qt's Arabic, Hebrew and Persian ones would
+    // otherwise turn the window and its boxes round.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    auto translation = std::make_unique<QTranslator>();
+    if (!translation->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtTranslationsFolder()))
+        return nullptr;
+    QCoreApplication::installTranslator(translation.get());
+    return translation;
 }
 
 void QtPlatform::endProgram() {

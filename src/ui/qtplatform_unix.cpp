@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QWidget>
@@ -12,7 +13,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
+
+QString qtTranslationsFolder() {
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath); // Debian's qt6-translations-l10n fills it
+}
+
+// The desktop's own dialogs make no sound of their own; a screen reader hears the box as an alert.
+void QtPlatform::soundFor(MessageStyle) {}
 
 QWidget* QtPlatform::windowOwner() {
     return nullptr; // a window manager gives dialogs without an owner their own task-bar entry, as users expect
@@ -20,9 +27,17 @@ QWidget* QtPlatform::windowOwner() {
 
 Outcome QtPlatform::executableFolder() const {
     // The link holds the file system's own bytes; Qt's applicationDirPath() gives up on a name that is not UTF-8.
-    std::array<char, PATH_MAX> bytes{};
-    const ssize_t length = readlink("/proc/self/exe", bytes.data(), bytes.size());
-    return folderOfExecutable(QByteArray(bytes.data(), std::max<ssize_t>(length, 0)));
+    // readlink() cuts a link to the buffer's size without a word, so a buffer the answer fills is too small: it
+    // grows until the whole path fits. An unreadable link gives an empty path, which names no folder.
+    QByteArray bytes(PATH_MAX, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t length = readlink("/proc/self/exe", bytes.data(), bytes.size());
+        if (length < bytes.size()) {
+            bytes.truncate(std::max<ssize_t>(length, 0));
+            return folderOfExecutable(bytes);
+        }
+        bytes.resize(bytes.size() * 2);
+    }
 }
 
 // There is no window state to hand on to a program started here; a Windows program's is Wine's to choose.

@@ -1,13 +1,32 @@
-// The platform seam where the wizard is a Windows program: an owner window, and the bot started minimized through
-// CreateProcess.
+// The platform seam where the wizard is a Windows program: an owner window, the boxes' sounds, Qt's translations
+// inside the executable, and the bot started minimized through CreateProcess.
 #include "ui/platform.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QWidget>
 
 #include <windows.h>
+
+// Qt's translations of the texts the wizard can show, built into the executable (src/ui/CMakeLists.txt).
+QString qtTranslationsFolder() {
+    return QStringLiteral(":/qt-translations");
+}
+
+// As the system's own boxes sound. Qt 6.4 plays these sounds itself once a UI Automation client (a screen reader)
+// has asked for the window, except for a question: then it is left to Qt, so that no box sounds twice.
+void QtPlatform::soundFor(MessageStyle style) {
+    if (style != MessageStyle::Question && QAccessible::isActive())
+        return;
+    switch (style) {
+    case MessageStyle::Critical: MessageBeep(MB_ICONHAND); return;
+    case MessageStyle::Question: MessageBeep(MB_ICONQUESTION); return;
+    case MessageStyle::Warning: MessageBeep(MB_ICONEXCLAMATION); return;
+    case MessageStyle::Information: MessageBeep(MB_ICONASTERISK); return;
+    }
+}
 
 QWidget* QtPlatform::windowOwner() {
     // An owned window gets no task-bar button of its own: the wizard's owner is a window that never shows. It is a

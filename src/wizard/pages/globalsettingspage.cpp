@@ -7,6 +7,9 @@ GlobalSettingsPage::GlobalSettingsPage(Platform& platform, QWidget* parent)
     : QFrame(parent)
     , m_platform(platform) {
     m_ui.setupUi(this);
+    // A screen reader gives each box the explanation below it as its description.
+    m_ui.txtMaster->setAccessibleDescription(m_ui.Label4_0->text());
+    m_ui.txtTrigger->setAccessibleDescription(m_ui.Label4_1->text());
 }
 
 // The wizard goes on to the bots only with both answers: a blank is an answer, an empty box is not.
