@@ -105,7 +105,7 @@ def heading(entry):
     return entry["Name"] + (f" {entry['Version']}" if entry["Version"] else "")
 
 
-GCC_RUNTIME = "GCC runtime libraries (libgcc, libstdc++)"
+GCC_RUNTIME = "GCC runtime libraries (libgcc, libstdc++, libssp)"
 MINGW_RUNTIME = "MinGW-w64 runtime (C runtime start-up code, winpthreads)"
 LICENCES = ("LGPL-3.0-only", "GPL-3.0-only")
 # Qt's bundled libraries are archives of their own: each that the link used must have its notice, whatever the
@@ -118,7 +118,7 @@ BUNDLED = {"libQt6BundledFreetype.a": "Freetype 2", "libQt6BundledHarfbuzz.a": "
 def runtime_parts(names):
     """The MinGW-w64 and GCC runtime libraries linked in with -static."""
     parts = []
-    if names & {"libstdc++.a", "libgcc.a", "libgcc_eh.a"}:
+    if names & {"libstdc++.a", "libgcc.a", "libgcc_eh.a", "libssp.a"}:
         parts.append(GCC_RUNTIME)
     if any(n.startswith("libmingw") or n in ("libwinpthread.a", "libmsvcrt.a", "libmoldname.a") for n in names):
         parts.append(MINGW_RUNTIME)
@@ -165,6 +165,9 @@ def write(qt_source, qt_build, link_map, version_file, output):
         "together with the GNU General Public License version 3 it refers to. Qt's source is available from",
         "https://download.qt.io/ and, as built here, from Debian's qt6-base source package. README.txt says how to",
         "rebuild QelWizard.exe against a changed Qt; QT-BUILD.txt names the exact Qt and its configure options.",
+        "The translations of Qt's own texts that the wizard shows (its boxes' buttons, the text boxes' menu) are",
+        "taken from Qt's translations (qttranslations), as Debian's qt6-translations-l10n package ships them, under",
+        "the same licence.",
         "",
     ]
     for e in entries:

@@ -71,6 +71,14 @@ grep -q '<requestedExecutionLevel level="asInvoker"' "$stage/exe-ascii.txt" ||
 grep -q '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>' "$stage/exe-ascii.txt" ||
     fail "QelWizard.exe's manifest does not name Windows 10 and 11"
 ! grep -q "<activeCodePage" "$stage/exe-ascii.txt" || fail "QelWizard.exe's manifest sets a code page of its own"
+# Hardened: address space randomised (high entropy) and data never run (the PE flags), the stack protector linked in
+# (its libssp in the link map), and self-contained: it imports the system's DLLs only, none of MinGW's or Qt's.
+x86_64-w64-mingw32-objdump -p "$unpacked/QelWizard.exe" >"$stage/exe-headers.txt"
+for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
+    grep -qw "$flag" "$stage/exe-headers.txt" || fail "QelWizard.exe lacks the PE flag $flag"
+done
+grep -q 'libssp\.a(ssp\.o)' build-windows/QelWizard.map || fail "QelWizard.exe is built without the stack protector"
+! grep -iE 'DLL Name: (lib|qt)' "$stage/exe-headers.txt" || fail "QelWizard.exe needs DLLs that Windows does not have"
 grep -q "version $version" "$unpacked/README.txt" || fail "README.txt does not name version $version"
 for text in README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt QT-BUILD.txt; do
     [ -r "$unpacked/$text" ] && ! grep -q $'[^\r]$\|^$' "$unpacked/$text" ||

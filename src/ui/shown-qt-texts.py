@@ -11,7 +11,7 @@ import xml.etree.ElementTree as ET
 SHOWN = {
     "QPlatformTheme": {"OK", "&Yes", "&No"},
     "QLineEdit": {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"},
-    "QShortcut": {"Ctrl", "Shift", "Del"},
+    "QShortcut": {"Ctrl", "Shift", "Del", "+"},
     "QUnicodeControlCharacterMenu": None,  # every text
 }
 
