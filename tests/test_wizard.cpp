@@ -191,6 +191,65 @@ private Q_SLOTS:
         QCOMPARE(w.platform.boxes, QList<Box>());
     }
 
+    // What a screen reader is told on each page change, wherever the focus was: the new page's title, then its
+    // explanation, once, as the page announced or as the context of the box that takes the focus. The bar's buttons are
+    // named as words, the game list with its choice, and no two things the focus visits on a page alike.
+    void pageChangesAreAnnounced() {
+        WizardDriver& w = wizard();
+        const QString pages[]{
+            "",
+            "Step 1: Global Settings\nThe wizard must now ask you some questions that will apply to all bots.  Please "
+            "fill them in and click Next to continue.",
+            "Step 2: Bot Information\nThe wizard now needs some information about the bots you want to load.  If you "
+            "are not sure about the meaning of one of the fields, press the \"?\" button next to it.",
+            "Step 3: Generate Config File\nThe wizard has collected all of the information it needs and now can begin "
+            "to create your bot's configuration.  You can create it now or add another bot to this configuration.",
+            "Finished!\nThe wizard has finished generating your config and your bot is now ready to use.  Thank you "
+            "for using the Qel Configuration Wizard."};
+        // keys (or >button alone to click it), the warnings on the way, the step reached, the control a reader is
+        // taken to ("" for the page itself)
+        const std::tuple<const char*, int, Step, const char*> changes[]{
+            {"Return", 0, Step::GlobalSettings, ""},
+            {">txtMaster 'owner' Return", 0, Step::BotInformation, "txtBot_0"},
+            {"'bot1' Tab 'pw' Tab 'useast.battle.net' Tab 'AB' Tab Down Tab 'home' Return", 0, Step::Generate, ""},
+            {">cmdBack", 0, Step::BotInformation, ""},
+            {">txtBot_0 Backspace Return", 1, Step::Generate, ""},
+            {">cmdAddBot", 0, Step::BotInformation, "txtBot_0"},
+            {"'bot2' Tab 'pw' Tab Tab 'AB' Tab Tab 'home' >cmdNext Space", 0, Step::Generate, ""},
+            {"Return", 0, Step::Finished, ""},
+        };
+        for (const auto& [keys, warnings, step, at] : changes) {
+            w.platform.answers = QList<MessageAnswer>(warnings, MessageAnswer::Ok);
+            w.platform.announced.clear();
+            if (const QString button = QString(keys).mid(1); keys[0] == '>' && !button.contains(' '))
+                w.click(button);
+            else
+                QVERIFY(w.play(keys));
+            QCOMPARE(w.window.currentStep(), step);
+            const QString page = QStringLiteral("fraBody_%1").arg(static_cast<int>(step));
+            if (*at) // the focus moves into the page: a reader says the page's name before the box's
+                QCOMPARE(std::pair(w.focusName(), w.platform.announced), std::pair(QString(at), QStringList()));
+            else
+                QCOMPARE(w.platform.announced, QStringList{page});
+            QCOMPARE(reader(w.find(page))->text(QAccessible::Name), pages[static_cast<int>(step)]);
+
+            QStringList names;
+            for (QWidget* control : w.window.findChildren<QWidget*>())
+                if (control->isVisible() && control->isEnabled() && control->focusPolicy() != Qt::NoFocus)
+                    names << reader(control)->text(QAccessible::Name);
+            names.removeAll(QString());
+            QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+            QCOMPARE(reader(w.find("cmdNext"))->text(QAccessible::Name), step < Step::Generate    ? "Next"
+                                                                         : step == Step::Generate ? "Generate"
+                                                                                                  : "Done");
+            QCOMPARE(reader(w.find("cmdBack"))->text(QAccessible::Name), "Back");
+            if (step == Step::Generate && QString(keys).contains("Down"))
+                QCOMPARE(
+                    reader(w.find("cmbClient"))->relations(QAccessible::Label).value(0).first->text(QAccessible::Name),
+                    "Game Client: StarCraft");
+        }
+    }
+
     // Done ends the program, starting QelBot3.exe only when asked to: detached, from its folder, minimized; a bot that
     // cannot start is named with the reason. Elsewhere than on Windows, a Windows QelBot3.exe starts through Wine;
     // without Wine, the box says what the bot is and what starts it.
@@ -325,12 +384,9 @@ private Q_SLOTS:
         w.find(order[0])->setFocus();
         while (visited.size() < 2 * order.size()) {
             visited << w.focusName();
-            // Whatever has the focus, the text box inside the server's drop-down too, is something a screen reader
-            // can say: it has a name, or a caption that labels it.
-            QAccessibleInterface* focused = reader(QApplication::focusWidget());
-            for (QAccessibleInterface* inner = focused->focusChild(); inner && inner != focused;
-                 inner = focused->focusChild())
-                focused = inner;
+            // Whatever has the focus is something a screen reader can say: it has a name, or a caption that labels
+            // it (the text box inside the server's drop-down is read with the drop-down, which has the caption).
+            QAccessibleInterface* focused = reader(w.find(visited.last()));
             QVERIFY2(!focused->text(QAccessible::Name).isEmpty() || !focused->relations(QAccessible::Label).isEmpty(),
                      qPrintable(visited.last()));
             QVERIFY(w.play("Tab"));

@@ -36,6 +36,9 @@ public:
     virtual Outcome startProgramMinimized(const QString& program, const QString& workingFolder) = 0;
     // Ends the program once the current handler returns.
     virtual void endProgram() = 0;
+    // Tells a screen reader that the user has arrived at arrival, as a move of the keyboard focus there would, while
+    // the focus stays where it is.
+    virtual void announce(QWidget* arrival) = 0;
 
     // Shows text in a box of the style over the window that from is in, with that window's title as the box's, and
     // returns the button pressed once the box is closed.
@@ -69,6 +72,7 @@ public:
     Outcome executableFolder() const override;
     Outcome startProgramMinimized(const QString& program, const QString& workingFolder) override;
     void endProgram() override;
+    void announce(QWidget* arrival) override;
 
 private:
     // The system's sound for a box of the style, where boxes have one.

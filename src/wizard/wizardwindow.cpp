@@ -9,8 +9,10 @@
 #include "wizard/pages/finishedpage.h"
 #include "wizard/pages/generatepage.h"
 #include "wizard/pages/globalsettingspage.h"
+#include "wizard/pages/pagename.h"
 #include "wizard/pages/welcomepage.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -19,6 +21,14 @@ namespace {
 
 Step stepAfter(Step step, int by) {
     return static_cast<Step>(static_cast<int>(step) + by);
+}
+
+// To a screen reader the page area is a plain pane, which it passes over in silence; as a stacked widget ("layered
+// pane") it would be said before the page's name each time the focus enters a page.
+QAccessibleInterface* plainPageArea(const QString& className, QObject* object) {
+    if (className != QLatin1String("QStackedWidget") || !qobject_cast<WizardWindow*>(object->parent()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
 }
 
 } // namespace
@@ -41,6 +51,8 @@ WizardWindow::WizardWindow(Platform& platform, QWidget* owner)
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
     , m_ui(std::make_unique<Ui::WizardWindow>()) {
+    static const bool pageAreaIsPlain = (QAccessible::installFactory(plainPageArea), true);
+    Q_UNUSED(pageAreaIsPlain);
     setFont(formFont());
     m_ui->setupUi(this);
     setWindowIcon(programIcon());
@@ -110,6 +122,7 @@ void WizardWindow::showPage(Step step) {
     setFixedSize(kClientWidth, layout.clientHeight);
     m_ui->Frame2->move(m_ui->Frame2->x(), layout.barTop);
     m_ui->cmdNext->setText(tr(layout.nextCaption));
+    m_ui->cmdNext->setAccessibleName(tr(layout.nextName));
     if (step == Step::Finished) { // config.txt is written: there is no way back, and nothing to cancel
         m_ui->cmdBack->setEnabled(false);
         m_ui->cmdCancel->setEnabled(false);
@@ -117,11 +130,16 @@ void WizardWindow::showPage(Step step) {
     m_ui->pages->setCurrentWidget(shown);
 
     m_currentStep = step;
-    const QString title = shown->accessibleName(); // the page's name is its step's title
+    const QString title = titleOf(shown);
     m_ui->lblStep->setText(title);
     m_ui->Picture1->setAccessibleDescription(title); // read out with the banner, which takes the focus
     if (focusWasOnPage)
         firstBox(step)->setFocus();
+    // A focus move into the page makes a screen reader say the page's name; with the focus staying on the banner or
+    // in the button bar, nothing would. The page is announced as if it had taken the focus, which stays where it is
+    // (on the banner, Enter presses Next).
+    if (!shown->isAncestorOf(focusWidget()))
+        m_platform.announce(shown);
 }
 
 // A keyboard user goes on in the page's first box, or on the banner where the page has none, so that Enter presses

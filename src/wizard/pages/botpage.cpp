@@ -2,6 +2,7 @@
 #include "wizard/pages/botpage.h"
 
 #include "ui/platform.h"
+#include "wizard/pages/pagename.h"
 
 #include <limits>
 #include <utility>
@@ -21,6 +22,7 @@ BotPage::BotPage(Platform& platform, QWidget* parent)
     : QFrame(parent)
     , m_platform(platform) {
     m_ui.setupUi(this);
+    nameAfterTitleAndExplanation(this, m_ui.Label5);
 
     // Each "?" shows the description a screen reader gives the input beside it.
     const std::pair<QPushButton*, QWidget*> helpFor[]{
@@ -40,8 +42,13 @@ BotPage::BotPage(Platform& platform, QWidget* parent)
     m_ui.cmbServer->setCompleter(nullptr);
     QLineEdit* serverText = m_ui.cmbServer->lineEdit();
     serverText->setMaxLength(std::numeric_limits<int>::max());
-    // The text box inside the drop-down is what takes the focus; a screen reader names it by the caption too.
-    serverText->setAccessibleName(m_ui.lblGlobalCap_4->text());
+    // A screen reader names the game list by its caption and, with Qt's interfaces, cannot read what is chosen in it:
+    // the caption names the choice too, so that the list closing on a choice, and every later visit, says it. (The
+    // server's text box is read as it is.)
+    connect(m_ui.cmbClient, &QComboBox::currentTextChanged, this,
+            [caption = m_ui.lblGlobalCap_6](const QString& choice) {
+                caption->setAccessibleName(choice.isEmpty() ? QString() : caption->text() + QLatin1Char(' ') + choice);
+            });
     for (const GameClient& client : kGameClients)
         m_ui.cmbClient->addItem(client.name);
     // Filling a combo box selects its first entry; both start with no choice.

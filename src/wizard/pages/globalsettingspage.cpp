@@ -2,11 +2,13 @@
 #include "wizard/pages/globalsettingspage.h"
 
 #include "ui/platform.h"
+#include "wizard/pages/pagename.h"
 
 GlobalSettingsPage::GlobalSettingsPage(Platform& platform, QWidget* parent)
     : QFrame(parent)
     , m_platform(platform) {
     m_ui.setupUi(this);
+    nameAfterTitleAndExplanation(this, m_ui.Label3);
     // A screen reader gives each box the explanation below it as its description.
     m_ui.txtMaster->setAccessibleDescription(m_ui.Label4_0->text());
     m_ui.txtTrigger->setAccessibleDescription(m_ui.Label4_1->text());
