@@ -1,29 +1,22 @@
 // The wizard window: the banner, the page area and the button bar around the step machine.
 #pragma once
 
-#include "bots/botrecord.h"
 #include "ui/platform.h"
+#include "wizard/pages/wizardpage.h"
 #include "wizard/step.h"
 
 #include <QDialog>
-#include <QList>
 
+#include <array>
 #include <memory>
 
 namespace Ui {
 class WizardWindow;
 }
-class WelcomePage;
-class GlobalSettingsPage;
-class BotPage;
-class GeneratePage;
-class FinishedPage;
 
-inline constexpr char kBotProgram[] = "QelBot3.exe";
-
-struct ConfigWrite;
-// The box after a Generate that failed: the file, the system's reason, and which config.txt is there now.
-QString failedWriteMessage(const ConfigWrite& written);
+// How screen readers meet the window's parts that Qt's own roles misname, for the whole program; once, before the
+// window is made.
+void installAccessibleRoles();
 
 class WizardWindow : public QDialog {
     Q_OBJECT
@@ -35,7 +28,7 @@ public:
 
     Step currentStep() const { return m_currentStep; }
     // The bots captured so far, in the order they were entered.
-    const QList<BotRecord>& bots() const { return m_bots; }
+    const QList<BotRecord>& bots() const { return m_answers.bots; }
 
     // Esc and Cancel: asks, and ends the program on Yes.
     void reject() override;
@@ -45,38 +38,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Runs the step's checks and captures, and moves to its page when they accept it; a refused step changes
-    // nothing on screen.
-    void goToStep(Step step);
-    bool acceptStep(Step step);
+    // Shows the step's page, after its work on arrival.
     void showPage(Step step);
-    QWidget* firstBox(Step step) const;
-
-    void captureBot();
-    bool writeConfig();
+    // A step's page, made the first time the wizard goes to it.
+    WizardPage* page(Step step);
 
     void goNext();
     void goBack();
-    void addBot();
-    void startBotAndEnd();
-    MessageAnswer message(const QString& text, MessageStyle style);
-
-    // A step's page, made the first time the wizard goes to it.
-    QWidget* page(Step step);
-    // Makes the page into page, from these arguments and the page area as its parent, unless it is made already.
-    template <typename Page, typename... Arguments> Page* makePageOnce(Page*& page, Arguments&... arguments);
 
     Platform& m_platform;
     std::unique_ptr<Ui::WizardWindow> m_ui;
-    WelcomePage* m_welcome = nullptr;
-    GlobalSettingsPage* m_globalSettings = nullptr;
-    BotPage* m_botPage = nullptr;
-    GeneratePage* m_generate = nullptr;
-    FinishedPage* m_finished = nullptr;
-
+    Answers m_answers;
+    std::array<WizardPage*, kStepCount> m_pages{};
     Step m_currentStep = Step::Welcome;
-    QList<BotRecord> m_bots;
-    // Index in m_bots of the record captured from the bot now on the bot page, -1 while it has none. Going Back to
-    // correct that bot replaces its record instead of adding a second one; Add Bot starts a new bot.
-    qsizetype m_pageBotIndex = -1;
 };

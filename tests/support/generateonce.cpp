@@ -3,7 +3,7 @@
 // where the wizard shows "Finished!", 1 where the old config.txt is unchanged, 3 where the new one is in place but not
 // confirmed on the disk.
 #include "config/configwriter.h"
-#include "wizard/wizardwindow.h"
+#include "wizard/pages/generatepage.h"
 
 #include <cstdio>
 

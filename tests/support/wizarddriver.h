@@ -132,6 +132,7 @@ protected:
     WizardDriver& wizard() { return *m_wizard; }
 
 private Q_SLOTS:
+    void initTestCase() { installAccessibleRoles(); }
     void init();
     void cleanup();
 

@@ -2,7 +2,6 @@
 #include "wizard/pages/botpage.h"
 
 #include "ui/platform.h"
-#include "wizard/pages/pagename.h"
 
 #include <limits>
 #include <utility>
@@ -18,11 +17,10 @@ const char* const kBotBoxWarnings[]{
 
 } // namespace
 
-BotPage::BotPage(Platform& platform, QWidget* parent)
-    : QFrame(parent)
-    , m_platform(platform) {
+BotPage::BotPage(Platform& platform, Answers& answers, QWidget* parent)
+    : WizardPage(platform, answers, parent) {
     m_ui.setupUi(this);
-    nameAfterTitleAndExplanation(this, m_ui.Label5);
+    nameAfterTitleAndExplanation(m_ui.Label5);
 
     // Each "?" shows the description a screen reader gives the input beside it.
     const std::pair<QPushButton*, QWidget*> helpFor[]{
@@ -88,7 +86,27 @@ std::optional<BotRecord> BotPage::warnAndCaptureBot() {
     return bot;
 }
 
-void BotPage::clearBotBoxes() {
+// The bot on the page is kept, or left out when it has no server or no client.
+bool BotPage::leave() {
+    std::optional<BotRecord> bot = warnAndCaptureBot();
+    QList<BotRecord>& bots = m_answers.bots;
+    if (bot && m_pageBotIndex >= 0) {
+        bots[m_pageBotIndex] = std::move(*bot);
+    } else if (bot) {
+        m_pageBotIndex = bots.size();
+        bots.append(std::move(*bot));
+    } else if (m_pageBotIndex >= 0) {
+        bots.removeAt(m_pageBotIndex);
+        m_pageBotIndex = -1;
+    }
+    return true;
+}
+
+void BotPage::arrive() {
+    if (!m_answers.clearBotFields)
+        return;
+    m_answers.clearBotFields = false;
     for (QLineEdit* box : botBoxes())
         box->clear();
+    m_pageBotIndex = -1;
 }

@@ -1,32 +1,30 @@
 // Step 2, Bot Information: one bot's account, server, CD-key, game client, home channel and display.
 #pragma once
 
-#include "bots/botrecord.h"
 #include "ui_botpage.h"
-
-#include <QFrame>
+#include "wizard/pages/wizardpage.h"
 
 #include <array>
 #include <optional>
 
-class Platform;
-
-class BotPage final : public QFrame {
+class BotPage final : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit BotPage(Platform& platform, QWidget* parent = nullptr);
+    BotPage(Platform& platform, Answers& answers, QWidget* parent);
 
-    // Warns of each empty answer, in the page's order. The bot, unless it has no server or no game client.
-    std::optional<BotRecord> warnAndCaptureBot();
-    // Empties the four text boxes for the next bot; the server, the client and the display stay.
-    void clearBotBoxes();
-    // Where a keyboard user goes on when the page shows.
-    QWidget* firstBox() const { return m_ui.txtBot_0; }
+    QWidget* firstBox() const override { return m_ui.txtBot_0; }
+    // After Add Bot, a new bot: the four text boxes empty; the server, the client and the display stay.
+    void arrive() override;
+    // Warns of each empty answer, in the page's order, and keeps the bot unless it has no server or no game client.
+    bool leave() override;
 
 private:
     std::array<QLineEdit*, 4> botBoxes() const; // username, password, CD-key, home channel
+    std::optional<BotRecord> warnAndCaptureBot();
 
-    Platform& m_platform;
     Ui::BotPage m_ui;
+    // Index in the bots of the record captured from the bot now on the page, -1 while it has none. Going Back to
+    // correct that bot replaces its record instead of adding a second one; Add Bot starts a new bot.
+    qsizetype m_pageBotIndex = -1;
 };

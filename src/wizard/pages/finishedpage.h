@@ -2,16 +2,18 @@
 #pragma once
 
 #include "ui_finishedpage.h"
+#include "wizard/pages/wizardpage.h"
 
-#include <QFrame>
+inline constexpr char kBotProgram[] = "QelBot3.exe";
 
-class FinishedPage final : public QFrame {
+class FinishedPage final : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit FinishedPage(QWidget* parent = nullptr);
+    FinishedPage(Platform& platform, Answers& answers, QWidget* parent);
 
-    bool startBotTicked() const { return m_ui.chkStartBot->checkState() == Qt::Checked; }
+    // Done: starts the bot from the wizard's folder when "Start Bot" is ticked, says so if it cannot, and ends.
+    bool leave() override;
 
 private:
     Ui::FinishedPage m_ui;

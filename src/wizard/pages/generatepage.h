@@ -2,17 +2,20 @@
 #pragma once
 
 #include "ui_generatepage.h"
+#include "wizard/pages/wizardpage.h"
 
-#include <QFrame>
+struct ConfigWrite;
+// The box after a Generate that failed: the file, the system's reason, and which config.txt is there now.
+QString failedWriteMessage(const ConfigWrite& written);
 
-class GeneratePage final : public QFrame {
+class GeneratePage final : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit GeneratePage(QWidget* parent = nullptr);
+    GeneratePage(Platform& platform, Answers& answers, QWidget* parent);
 
-Q_SIGNALS:
-    void addBotClicked();
+    // Generate: writes config.txt beside the wizard, or says why not and stays.
+    bool leave() override;
 
 private:
     Ui::GeneratePage m_ui;

@@ -2,20 +2,18 @@
 #include "wizard/pages/globalsettingspage.h"
 
 #include "ui/platform.h"
-#include "wizard/pages/pagename.h"
 
-GlobalSettingsPage::GlobalSettingsPage(Platform& platform, QWidget* parent)
-    : QFrame(parent)
-    , m_platform(platform) {
+GlobalSettingsPage::GlobalSettingsPage(Platform& platform, Answers& answers, QWidget* parent)
+    : WizardPage(platform, answers, parent) {
     m_ui.setupUi(this);
-    nameAfterTitleAndExplanation(this, m_ui.Label3);
+    nameAfterTitleAndExplanation(m_ui.Label3);
     // A screen reader gives each box the explanation below it as its description.
     m_ui.txtMaster->setAccessibleDescription(m_ui.Label4_0->text());
     m_ui.txtTrigger->setAccessibleDescription(m_ui.Label4_1->text());
 }
 
 // The wizard goes on to the bots only with both answers: a blank is an answer, an empty box is not.
-bool GlobalSettingsPage::checkAnswers() {
+bool GlobalSettingsPage::leave() {
     const std::pair<QLineEdit*, QString> answers[]{{m_ui.txtMaster, tr("Please enter a bot master.")},
                                                    {m_ui.txtTrigger, tr("Please enter a bot trigger.")}};
     for (const auto& [box, warning] : answers) {
@@ -25,5 +23,7 @@ bool GlobalSettingsPage::checkAnswers() {
             return false;
         }
     }
+    m_answers.botMaster = m_ui.txtMaster->text();
+    m_answers.botTrigger = m_ui.txtTrigger->text();
     return true;
 }

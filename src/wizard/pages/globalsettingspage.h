@@ -2,25 +2,18 @@
 #pragma once
 
 #include "ui_globalsettingspage.h"
+#include "wizard/pages/wizardpage.h"
 
-#include <QFrame>
-
-class Platform;
-
-class GlobalSettingsPage final : public QFrame {
+class GlobalSettingsPage final : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit GlobalSettingsPage(Platform& platform, QWidget* parent = nullptr);
+    GlobalSettingsPage(Platform& platform, Answers& answers, QWidget* parent);
 
-    // Whether both answers are given; the first empty box takes the focus and its warning shows.
-    bool checkAnswers();
-    // Where a keyboard user goes on when the page shows.
-    QWidget* firstBox() const { return m_ui.txtMaster; }
-    QString botMaster() const { return m_ui.txtMaster->text(); }
-    QString botTrigger() const { return m_ui.txtTrigger->text(); }
+    QWidget* firstBox() const override { return m_ui.txtMaster; }
+    // Goes on only with both answers, which it keeps; the first empty box takes the focus and its warning shows.
+    bool leave() override;
 
 private:
-    Platform& m_platform;
     Ui::GlobalSettingsPage m_ui;
 };

@@ -1,10 +1,8 @@
 // The Welcome page is its form.
 #include "wizard/pages/welcomepage.h"
 
-#include "wizard/pages/pagename.h"
-
-WelcomePage::WelcomePage(QWidget* parent)
-    : QFrame(parent) {
+WelcomePage::WelcomePage(Platform& platform, Answers& answers, QWidget* parent)
+    : WizardPage(platform, answers, parent) {
     m_ui.setupUi(this);
-    nameAfterTitleAndExplanation(this, m_ui.lblWelcome);
+    nameAfterTitleAndExplanation(m_ui.lblWelcome);
 }

@@ -2,14 +2,13 @@
 #pragma once
 
 #include "ui_welcomepage.h"
+#include "wizard/pages/wizardpage.h"
 
-#include <QFrame>
-
-class WelcomePage final : public QFrame {
+class WelcomePage final : public WizardPage {
     Q_OBJECT
 
 public:
-    explicit WelcomePage(QWidget* parent = nullptr);
+    WelcomePage(Platform& platform, Answers& answers, QWidget* parent);
 
 private:
     Ui::WelcomePage m_ui;
