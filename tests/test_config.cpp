@@ -256,7 +256,7 @@ private Q_SLOTS:
     // owner's only even where the old file is readable by others, and the old file stays whole.
     void fileIsPrivateUntilItTakesTheOldMode() {
         const auto mode = [](const QString& path) {
-            struct stat info {};
+            struct stat info = {};
             return stat(qPrintable(path), &info) == 0 ? QString::number(info.st_mode & 0777, 8) : QString();
         };
         QTemporaryDir folder;

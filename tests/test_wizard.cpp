@@ -211,11 +211,13 @@ private Q_SLOTS:
         const std::tuple<const char*, int, Step, const char*> changes[]{
             {"Return", 0, Step::GlobalSettings, ""},
             {">txtMaster 'owner' Return", 0, Step::BotInformation, "txtBot_0"},
-            {"'bot1' Tab 'pw' Tab 'useast.battle.net' Tab 'AB' Tab Down Tab 'home' Return", 0, Step::Generate, ""},
+            {"@txtBot_0 'bot1' @txtBot_1 'pw' @cmbServer 'useast.battle.net' @txtBot_2 'AB' @cmbClient Down "
+             "@txtBot_3 'home' Return",
+             0, Step::Generate, ""},
             {">cmdBack", 0, Step::BotInformation, ""},
             {">txtBot_0 Backspace Return", 1, Step::Generate, ""},
             {">cmdAddBot", 0, Step::BotInformation, "txtBot_0"},
-            {"'bot2' Tab 'pw' Tab Tab 'AB' Tab Tab 'home' >cmdNext Space", 0, Step::Generate, ""},
+            {"@txtBot_0 'bot2' @txtBot_1 'pw' @txtBot_2 'AB' @txtBot_3 'home' >cmdNext Space", 0, Step::Generate, ""},
             {"Return", 0, Step::Finished, ""},
         };
         for (const auto& [keys, warnings, step, at] : changes) {
@@ -477,30 +479,36 @@ private Q_SLOTS:
         auto row = [](const char* name, QString keys, QString warnings, Step step, QString focus, int captured) {
             QTest::newRow(name) << keys << warnings << step << focus << captured;
         };
-        const QString master = ">txtMaster 'o' Return ",
-                      full = "'b' Tab 'p' Tab 'x' Tab 'k-1 2' Tab Down Tab 'h' Return",
-                      serverGone = master + full + " >cmdBack Return >cmbServer Backspace Return Return";
+        const QString master = "@txtMaster 'o' Return ",
+                      full =
+                          "@txtBot_0 'b' @txtBot_1 'p' @cmbServer 'x' @txtBot_2 'k-1 2' @cmbClient Down @txtBot_3 'h' "
+                          "Return",
+                      serverGone = master + full + " >cmdBack Return @cmbServer Backspace Return Return";
         const QString noBot =
             "|No bot has been added yet.  Please go Back and enter at least a server and a game client.";
         const Step bots = Step::BotInformation, global = Step::GlobalSettings, generate = Step::Generate;
         row("no master", "Return", "Please enter a bot master.", global, "txtMaster", 0);
-        row("no trigger", ">txtMaster 'o' Tab Backspace Return", "Please enter a bot trigger.", global, "txtTrigger",
-            0);
-        row("neither", ">txtTrigger Backspace Return", "Please enter a bot master.", global, "txtMaster", 0);
+        row("no trigger", "@txtMaster 'o' @txtTrigger Backspace Return", "Please enter a bot trigger.", global,
+            "txtTrigger", 0);
+        row("neither", "@txtTrigger Backspace Return", "Please enter a bot master.", global, "txtMaster", 0);
         row("blanks are answers",
-            ">txtMaster ' ' Tab Backspace ' ' Return ' ' Tab ' ' Tab ' ' Tab ' - ' Tab Down Tab ' ' Return", "",
-            generate, "Picture1", 1);
-        row("empty bot boxes", master + "Tab Tab 'x' Tab Tab Down Return",
+            "@txtMaster ' ' @txtTrigger Backspace ' ' Return @txtBot_0 ' ' @txtBot_1 ' ' @cmbServer ' ' @txtBot_2 ' - "
+            "' "
+            "@cmbClient Down @txtBot_3 ' ' Return",
+            "", generate, "Picture1", 1);
+        row("empty bot boxes", master + "@cmbServer 'x' @cmbClient Down Return",
             "Please enter a bot username.|Please enter a bot password.|Please enter a bot CD-Key.|Please enter a bot "
             "home channel.",
             generate, "Picture1", 1);
-        row("no server, client unasked", master + "'b' Tab 'p' Tab Tab 'k' Tab Tab 'h' Return Return",
+        row("no server, client unasked",
+            master + "@txtBot_0 'b' @txtBot_1 'p' @txtBot_2 'k' @txtBot_3 'h' Return Return",
             "Please enter or choose a server." + noBot, generate, "Picture1", 0);
-        row("no client", master + "'b' Tab 'p' Tab 'x' Tab 'k' Tab Tab 'h' Return Return",
+        row("no client",
+            master + "@txtBot_0 'b' @txtBot_1 'p' @cmbServer 'x' @txtBot_2 'k' @txtBot_3 'h' Return Return",
             "Please choose a game client." + noBot, generate, "Picture1", 0);
         row("server gone on going Back", serverGone, "Please enter or choose a server." + noBot, generate, "Picture1",
             0);
-        row("server given again", serverGone + " >cmdBack Return >cmbServer 'y' Return Return",
+        row("server given again", serverGone + " >cmdBack Return @cmbServer 'y' Return Return",
             "Please enter or choose a server." + noBot, Step::Finished, "Picture1", 1);
         row("all given", master + full, "", generate, "Picture1", 1);
         row("back to the bot", master + full + " >cmdBack Return", "", bots, "cmdBack", 1);
@@ -536,9 +544,10 @@ private Q_SLOTS:
         WizardDriver& w = wizard();
         QGuiApplication::clipboard()->setText(QString(100000, u'x'));
         w.next();
-        QVERIFY(w.play(">txtMaster Paste"));
+        QVERIFY(w.play("@txtMaster Paste"));
         w.next();
-        QVERIFY(w.play(">txtBot_0 Paste Tab Paste Tab Paste Tab Paste Tab Down Tab Paste"));
+        QVERIFY(
+            w.play("@txtBot_0 Paste @txtBot_1 Paste @cmbServer Paste @txtBot_2 Paste @cmbClient Down @txtBot_3 Paste"));
         w.next();
         w.next();
         // The master, the username in the bot's first line, password, server, CD-key, home channel and register.

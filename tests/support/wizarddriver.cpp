@@ -17,6 +17,10 @@ bool WizardDriver::play(const QString& keys) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             if (focusName() != step.mid(1))
                 return QTest::qVerify(false, "focus", qPrintable("Tab never reached " + step), __FILE__, __LINE__);
+        } else if (step.startsWith(u'@')) {
+            find(step.mid(1))->setFocus(Qt::OtherFocusReason);
+            if (focusName() != step.mid(1))
+                return QTest::qVerify(false, "focus", qPrintable(step + " did not take the focus"), __FILE__, __LINE__);
         } else if (step == u"Paste") {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence::Paste);
         } else {

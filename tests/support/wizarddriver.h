@@ -103,17 +103,19 @@ public:
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     void next() { click("cmdNext"); }
     // Keys for the focused control, separated by blanks: a key's name ("Return"), 'text' to type, Paste, >name to
-    // press Tab until that control has the focus. False, with the test failed, where a key could not be played.
+    // press Tab until that control has the focus, @name to put the focus there without the keyboard. False, with the
+    // test failed, where a key could not be played.
     [[nodiscard]] bool play(const QString& keys);
     // Forward from the Welcome page, with a bot master and a bot on the way. False, with the test failed, where the
     // wizard did not get there.
     [[nodiscard]] bool reachStep(Step step) {
         for (int moves = 0; moves < kStepCount && window.currentStep() < step; ++moves) {
-            if (window.currentStep() == Step::GlobalSettings && !play(">txtMaster 'owner'"))
+            if (window.currentStep() == Step::GlobalSettings && !play("@txtMaster 'owner'"))
                 return false;
             next();
             if (window.currentStep() == Step::BotInformation &&
-                !play(">txtBot_0 'bot1' Tab 'secret' Tab 'useast.battle.net' Tab 'AB-CD' Tab Down Down Tab 'home'"))
+                !play("@txtBot_0 'bot1' @txtBot_1 'secret' @cmbServer 'useast.battle.net' @txtBot_2 'AB-CD' @cmbClient "
+                      "Down Down @txtBot_3 'home'"))
                 return false;
         }
         return QTest::qCompare(window.currentStep(), step, "currentStep", "step", __FILE__, __LINE__);
