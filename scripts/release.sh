@@ -8,6 +8,10 @@
 #   scripts/release.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Made where the exe is built, from Debian 13's Qt, with that Qt's tools reading its attribution files.
+if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != trixie ]; then
+    exec scripts/debian13.sh release scripts/release.sh
+fi
 scripts/install-deps.sh release
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
     echo "The checkout has uncommitted changes; a release is made of a commit. Commit or stash them first." >&2

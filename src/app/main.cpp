@@ -9,6 +9,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    useLaidOutStyle();
     installAccessibleRoles();
     // The form's font for every widget, the inner text of line edits included, so no second face loads at start.
     QApplication::setFont(formFont());

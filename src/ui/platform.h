@@ -57,6 +57,9 @@ Outcome folderOfExecutable(const QByteArray& nativePath);
 std::unique_ptr<QTranslator> installQtTranslation(const QLocale& locale);
 // The folder of Qt's translations (qtbase_<language>.qm): on Linux the system's, on Windows inside the executable.
 QString qtTranslationsFolder();
+// Draws the program in the style its window is laid out in: on Windows the "windowsvista" style on every version,
+// where Qt would draw Windows 11 in a newer one; elsewhere the desktop's own. Once, before the window is made.
+void useLaidOutStyle();
 
 // The real platform, through Qt. What differs between systems is in qtplatform_<system>.cpp.
 class QtPlatform final : public Platform {

@@ -25,6 +25,8 @@ QWidget* QtPlatform::windowOwner() {
     return nullptr; // a window manager gives dialogs without an owner their own task-bar entry, as users expect
 }
 
+void useLaidOutStyle() {}
+
 Outcome QtPlatform::executableFolder() const {
     // The link holds the file system's own bytes; Qt's applicationDirPath() gives up on a name that is not UTF-8.
     // readlink() cuts a link to the buffer's size without a word, so a buffer the answer fills is too small: it

@@ -1,8 +1,9 @@
-// The platform seam where the wizard is a Windows program: an owner window, the boxes' sounds, Qt's translations
-// inside the executable, and the bot started minimized through CreateProcess.
+// The platform seam where the wizard is a Windows program: an owner window, its style, the boxes' sounds, Qt's
+// translations inside the executable, and the bot started minimized through CreateProcess.
 #include "ui/platform.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -13,6 +14,10 @@
 // Qt's translations of the texts the wizard can show, built into the executable (src/ui/CMakeLists.txt).
 QString qtTranslationsFolder() {
     return QStringLiteral(":/qt-translations");
+}
+
+void useLaidOutStyle() {
+    QApplication::setStyle(QStringLiteral("windowsvista"));
 }
 
 // As the system's own boxes sound. Qt 6.4 plays these sounds itself once a UI Automation client (a screen reader)
