@@ -134,7 +134,10 @@ protected:
     WizardDriver& wizard() { return *m_wizard; }
 
 private Q_SLOTS:
-    void initTestCase() { installAccessibleRoles(); }
+    void initTestCase() { // as the program starts
+        useLaidOutStyle();
+        installAccessibleRoles();
+    }
     void init();
     void cleanup();
 
