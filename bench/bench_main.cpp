@@ -219,6 +219,15 @@ BENCHMARK(Capture)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Ite
 BENCHMARK(PageChange)->Arg(1)->Arg(100'000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond);
 
+// Whether a run stopped with an error: Google Benchmark 1.7 (Debian 12) says so in error_occurred, 1.8 and later
+// (Debian 13) in skipped.
+template <typename Run> bool stoppedWithError(const Run& run) {
+    if constexpr (requires { run.error_occurred; })
+        return run.error_occurred;
+    else
+        return run.skipped != decltype(run.skipped){};
+}
+
 // The table as usual, then the ratios of the runs that the targets compare.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -228,7 +237,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) { // a single run's time, or the median of repeated ones
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (!run.error_occurred && (median || run.repetitions <= 1))
+            if (!stoppedWithError(run) && (median || run.repetitions <= 1))
                 m_seconds[run.run_name.function_name + "/" + run.run_name.args] =
                     run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         }
