@@ -56,7 +56,8 @@ run_fault() {
         failed=1
     else
         local status=0
-        QT_QPA_PLATFORM=offscreen timeout 300 ctest --test-dir "$work/build" -E clang_format --output-on-failure \
+        # Not the fault list's own check, which any planted fault fails.
+        QT_QPA_PLATFORM=offscreen timeout 300 ctest --test-dir "$work/build" -E "clang_format|fault_list_plants" --output-on-failure \
             >"$work/ctest.log" 2>&1 || status=$?
         if [ "$status" -eq 0 ]; then
             result=SURVIVED
