@@ -48,7 +48,6 @@ public:
     Outcome executableFolder() const override { return {true, m_folder, {}}; }
     Outcome startProgramMinimized(const QString&, const QString&) override { return {true, {}, {}}; }
     void endProgram() override {}
-    void announce(QWidget*) override {}
 
 private:
     QString m_folder;

@@ -23,6 +23,7 @@ test=(
     clang libclang-rt-dev     # libFuzzer, for fuzz/
     g++-mingw-w64-x86-64-posix wine wine64 # a Windows stand-in for QelBot3.exe, started through Wine
     libbenchmark-dev libx11-dev            # the benchmarks and the start-up stopwatch, built and run once
+    qt6-base-private-dev # Qt's platform accessibility, switched on where a test listens to what a screen reader is told
 )
 wine=(wine wine64 xvfb xauth) # running Windows programs on a virtual display
 windows=(

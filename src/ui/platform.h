@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QComboBox;
 class QLocale;
 class QTranslator;
 class QWidget;
@@ -36,9 +37,6 @@ public:
     virtual Outcome startProgramMinimized(const QString& program, const QString& workingFolder) = 0;
     // Ends the program once the current handler returns.
     virtual void endProgram() = 0;
-    // Tells a screen reader that the user has arrived at arrival, as a move of the keyboard focus there would, while
-    // the focus stays where it is.
-    virtual void announce(QWidget* arrival) = 0;
 
     // Shows text in a box of the style over the window that from is in, with that window's title as the box's, and
     // returns the button pressed once the box is closed.
@@ -60,6 +58,10 @@ QString qtTranslationsFolder();
 // Draws the program in the style its window is laid out in: on Windows the "windowsvista" style on every version,
 // where Qt would draw Windows 11 in a newer one; elsewhere the desktop's own. Once, before the window is made.
 void useLaidOutStyle();
+// How a screen reader names an editable drop-down's text box, which has the keyboard focus while the drop-down has it.
+// On Windows, UI Automation reports the focus on the text box itself, which takes the drop-down's name and
+// description; elsewhere the drop-down around it names it, and naming the box too would have its name read twice.
+void nameDropDownText(QComboBox* dropDown, const QString& caption);
 
 // The real platform, through Qt. What differs between systems is in qtplatform_<system>.cpp.
 class QtPlatform final : public Platform {
@@ -75,7 +77,6 @@ public:
     Outcome executableFolder() const override;
     Outcome startProgramMinimized(const QString& program, const QString& workingFolder) override;
     void endProgram() override;
-    void announce(QWidget* arrival) override;
 
 private:
     // The system's sound for a box of the style, where boxes have one.

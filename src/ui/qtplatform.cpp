@@ -1,7 +1,6 @@
 // The platform seam on top of Qt, as every system has it: message boxes, folders, quitting and Qt's translation.
 #include "ui/platform.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -74,11 +73,6 @@ std::unique_ptr<QTranslator> installQtTranslation(const QLocale& locale) {
         return nullptr;
     QCoreApplication::installTranslator(translation.get());
     return translation;
-}
-
-void QtPlatform::announce(QWidget* arrival) {
-    QAccessibleEvent arrived(arrival, QAccessible::Focus);
-    QAccessible::updateAccessibility(&arrived);
 }
 
 void QtPlatform::endProgram() {

@@ -27,6 +27,8 @@ QWidget* QtPlatform::windowOwner() {
 
 void useLaidOutStyle() {}
 
+void nameDropDownText(QComboBox*, const QString&) {}
+
 Outcome QtPlatform::executableFolder() const {
     // The link holds the file system's own bytes; Qt's applicationDirPath() gives up on a name that is not UTF-8.
     // readlink() cuts a link to the buffer's size without a word, so a buffer the answer fills is too small: it

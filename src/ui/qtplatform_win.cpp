@@ -4,8 +4,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QProcess>
 #include <QWidget>
 
@@ -18,6 +20,11 @@ QString qtTranslationsFolder() {
 
 void useLaidOutStyle() {
     QApplication::setStyle(QStringLiteral("windowsvista"));
+}
+
+void nameDropDownText(QComboBox* dropDown, const QString& caption) {
+    dropDown->lineEdit()->setAccessibleName(caption);
+    dropDown->lineEdit()->setAccessibleDescription(dropDown->accessibleDescription());
 }
 
 // As the system's own boxes sound. Qt 6.4 plays these sounds itself once a UI Automation client (a screen reader)

@@ -66,6 +66,19 @@ QAccessibleInterface* plainPageArea(const QString& className, QObject* object) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
 }
 
+// Tells a screen reader about the control that keeps the keyboard focus as if the focus had just come to it, so that it
+// reads out what the control now says. A reader takes a second focus event from the control it already has as the
+// focus for a repeat, and drops it (NVDA compares UI Automation elements by their runtime id, which Qt takes from the
+// control's accessible interface): the control is given a new interface first. While a message box still has the
+// keyboard, nothing is said: the window's focus is announced when the window is active again.
+void announceAgain(QWidget* focused) {
+    if (!focused->hasFocus())
+        return;
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(focused)));
+    QAccessibleEvent arrived(focused, QAccessible::Focus);
+    QAccessible::updateAccessibility(&arrived);
+}
+
 } // namespace
 
 void installAccessibleRoles() {
@@ -87,8 +100,7 @@ WizardWindow::WizardWindow(Platform& platform, QWidget* owner)
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &WizardWindow::goNext);
     connect(m_ui->cmdBack, &QPushButton::clicked, this, &WizardWindow::goBack);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &WizardWindow::reject);
-    showPage(Step::Welcome);
-    m_ui->Picture1->setFocus();
+    showPage(Step::Welcome); // the banner takes the focus
 }
 
 WizardWindow::~WizardWindow() = default;
@@ -108,12 +120,6 @@ WizardPage* WizardWindow::page(Step step) {
 void WizardWindow::showPage(Step step) {
     WizardPage* shown = page(step);
     shown->arrive();
-    const bool focusWasOnPage = m_ui->pages->isAncestorOf(focusWidget());
-    // Leaving the page with the focus in it would hand the focus along Qt's chain, past the banner while it still
-    // shows the old title, and a screen reader would read that; the window holds the focus until the new page is
-    // there.
-    if (focusWasOnPage)
-        setFocus();
 
     const StepRow& row = rowOf(step);
     setFixedSize(kClientWidth, row.size.clientHeight);
@@ -124,21 +130,24 @@ void WizardWindow::showPage(Step step) {
         m_ui->cmdBack->setEnabled(false);
         m_ui->cmdCancel->setEnabled(false);
     }
-    m_ui->pages->setCurrentWidget(shown);
-
     m_currentStep = step;
-    const QString title = shown->title();
-    m_ui->lblStep->setText(title);
-    m_ui->Picture1->setAccessibleDescription(title); // read out with the banner, which takes the focus
-    // A keyboard user goes on in the page's first box, or on the banner where the page has none, so that Enter
-    // presses Next.
-    if (focusWasOnPage)
-        (shown->firstBox() ? shown->firstBox() : m_ui->Picture1)->setFocus();
-    // A focus move into the page makes a screen reader say the page's name; with the focus staying on the banner or
-    // in the button bar, nothing would. The page is announced as if it had taken the focus, which stays where it is
-    // (on the banner, Enter presses Next).
-    if (!shown->isAncestorOf(focusWidget()))
-        m_platform.announce(shown);
+    m_ui->lblStep->setText(shown->title());
+    // The banner reads out the page: its title, then its explanation.
+    QWidget* banner = m_ui->Picture1;
+    banner->setAccessibleDescription(shown->accessibleName());
+
+    // A keyboard user on the banner stays there, where Enter presses Next; from anywhere else the focus goes on in the
+    // page's first box, or on the banner where the page has none. It moves before the old page hides: left in a hidden
+    // page, Qt would hand it along its chain first, and a screen reader would read out each control on the way.
+    QWidget* const focus = focusWidget();
+    QWidget* const next = focus == banner || !shown->firstBox() ? banner : shown->firstBox();
+    if (next == focus) {
+        announceAgain(banner);
+    } else {
+        shown->show(); // under the old page until the switch below, which nothing paints in between
+        next->setFocus();
+    }
+    m_ui->pages->setCurrentWidget(shown);
 }
 
 // Each page checks its answers, and does its step's work, as the user moves on from it; a page that refuses keeps

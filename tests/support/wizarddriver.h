@@ -49,12 +49,10 @@ public:
         return QtPlatform().startProgramMinimized(program, workingFolder);
     }
     void endProgram() override { ++endCalls; }
-    void announce(QWidget* arrival) override { announced << arrival->objectName(); }
     QList<MessageAnswer> answers;
     QList<Box> boxes;
     QStringList starts; // program and working folder of each start
     int endCalls = 0;
-    QStringList announced; // the controls a screen reader was told of, by name
     QByteArray executable;
 
 private:

@@ -40,6 +40,7 @@ BotPage::BotPage(Platform& platform, Answers& answers, QWidget* parent)
     m_ui.cmbServer->setCompleter(nullptr);
     QLineEdit* serverText = m_ui.cmbServer->lineEdit();
     serverText->setMaxLength(std::numeric_limits<int>::max());
+    nameDropDownText(m_ui.cmbServer, m_ui.lblGlobalCap_4->text());
     // A screen reader names the game list by its caption and, with Qt's interfaces, cannot read what is chosen in it:
     // the caption names the choice too, so that the list closing on a choice, and every later visit, says it. (The
     // server's text box is read as it is.)
