@@ -255,7 +255,8 @@ private Q_SLOTS:
         for (const auto& [way, key, warnings, step, at] : changes) {
             w.platform.answers = QList<MessageAnswer>(warnings, MessageAnswer::Ok);
             QVERIFY(w.play(way));
-            const QAccessible::Id before = QAccessible::uniqueId(reader(QApplication::focusWidget()));
+            const QAccessible::Id before = QAccessible::uniqueId(reader(QApplication::focusWidget())),
+                                  banner = QAccessible::uniqueId(reader(w.find("Picture1")));
             spoken.clear();
             QVERIFY(w.play(key));
             QCOMPARE(w.window.currentStep(), step);
@@ -265,6 +266,7 @@ private Q_SLOTS:
             QCOMPARE(said.control, QApplication::focusWidget());
             QVERIFY(said.hadFocus);
             QVERIFY(said.element != before);
+            QVERIFY(QAccessible::uniqueId(reader(w.find("Picture1"))) != banner); // new words, a new element
             QWidget* page = w.find(QStringLiteral("fraBody_%1").arg(static_cast<int>(step)));
             QCOMPARE(reader(page)->text(QAccessible::Name), pages[static_cast<int>(step)]);
             QCOMPARE(page->isAncestorOf(said.control) ? reader(page)->text(QAccessible::Name) : said.description,

@@ -66,15 +66,19 @@ QAccessibleInterface* plainPageArea(const QString& className, QObject* object) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
 }
 
-// Tells a screen reader about the control that keeps the keyboard focus as if the focus had just come to it, so that it
-// reads out what the control now says. A reader takes a second focus event from the control it already has as the
-// focus for a repeat, and drops it (NVDA compares UI Automation elements by their runtime id, which Qt takes from the
-// control's accessible interface): the control is given a new interface first. While a message box still has the
-// keyboard, nothing is said: the window's focus is announced when the window is active again.
+// Makes a control that now says something else a new element to screen readers, with a new accessible interface. A
+// reader takes a second focus event from the element it already has as the focus for a repeat, and drops it (NVDA
+// compares UI Automation elements by their runtime id, which Qt takes from the interface); and on Linux a reader keeps
+// what an element said before (the AT-SPI client's cache, which Qt's change events do not reliably update).
+void renewElement(QWidget* control) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
+}
+
+// Tells a screen reader about the control that keeps the keyboard focus as if the focus had just come to it. While a
+// message box still has the keyboard, nothing is said: the window's focus is announced when it is active again.
 void announceAgain(QWidget* focused) {
     if (!focused->hasFocus())
         return;
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(focused)));
     QAccessibleEvent arrived(focused, QAccessible::Focus);
     QAccessible::updateAccessibility(&arrived);
 }
@@ -132,9 +136,10 @@ void WizardWindow::showPage(Step step) {
     }
     m_currentStep = step;
     m_ui->lblStep->setText(shown->title());
-    // The banner reads out the page: its title, then its explanation.
+    // The banner reads out the page, as a new element for each: its title, then its explanation.
     QWidget* banner = m_ui->Picture1;
     banner->setAccessibleDescription(shown->accessibleName());
+    renewElement(banner);
 
     // A keyboard user on the banner stays there, where Enter presses Next; from anywhere else the focus goes on in the
     // page's first box, or on the banner where the page has none. It moves before the old page hides: left in a hidden
