@@ -85,6 +85,8 @@ private Q_SLOTS:
         QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
         QCOMPARE(reader(&window)->role(), QAccessible::Dialog);
         QCOMPARE(wizard().focusName(), u"Picture1"_s);
+        // The window's text is the Welcome page's: the banner says the title alone.
+        QCOMPARE(reader(wizard().find("Picture1"))->text(QAccessible::Description), u"Welcome"_s);
         // Start-up makes only the page it shows; the others are made when the wizard first goes to them.
         QCOMPARE(window.findChildren<QWidget*>(QRegularExpression("^fraBody_")).size(), 1);
     }

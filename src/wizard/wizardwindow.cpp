@@ -136,9 +136,11 @@ void WizardWindow::showPage(Step step) {
     }
     m_currentStep = step;
     m_ui->lblStep->setText(shown->title());
-    // The banner reads out the page, as a new element for each: its title, then its explanation.
+    // The banner reads out the page, as a new element for each: its title, then its explanation. Where the window is
+    // not active (opening, or a message box just closed), a screen reader reads the page's explanation with the window
+    // as it becomes active, and the banner gives the title alone.
     QWidget* banner = m_ui->Picture1;
-    banner->setAccessibleDescription(shown->accessibleName());
+    banner->setAccessibleDescription(isActiveWindow() ? shown->accessibleName() : shown->title());
     renewElement(banner);
 
     // A keyboard user on the banner stays there, where Enter presses Next; from anywhere else the focus goes on in the
