@@ -71,13 +71,15 @@ QAccessibleInterface* plainPageArea(const QString& className, QObject* object) {
 // compares UI Automation elements by their runtime id, which Qt takes from the interface); and on Linux a reader keeps
 // what an element said before (the AT-SPI client's cache, which Qt's change events do not reliably update).
 void renewElement(QWidget* control) {
+    if (!QAccessible::isActive()) // no screen reader has met it
+        return;
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
 }
 
 // Tells a screen reader about the control that keeps the keyboard focus as if the focus had just come to it. While a
 // message box still has the keyboard, nothing is said: the window's focus is announced when it is active again.
 void announceAgain(QWidget* focused) {
-    if (!focused->hasFocus())
+    if (!QAccessible::isActive() || !focused->hasFocus())
         return;
     QAccessibleEvent arrived(focused, QAccessible::Focus);
     QAccessible::updateAccessibility(&arrived);
